@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "platform/string_list.h"
+
+namespace treepage {
+
+// The parts of a relative entry.
+struct EntryName {
+  std::string name_part;  // after the last separator; empty for a folder entry
+  std::string base_name;  // the name part before its last "."
+  std::string extension;  // the name part after its last "."; all of it when it has no "."
+
+  bool operator==(const EntryName&) const = default;
+};
+
+EntryName SplitEntryName(const std::string& entry);
+
+// The whole page for the entries of `entry_list`, one table row each: a bold,
+// centred heading for a folder entry, a link for a file entry. A file links to
+// its path (`root_folder`, the separator, the entry); an Internet shortcut
+// (extension exactly "url") to the address stored in it. Every line ends in
+// CR LF.
+std::string BuildPage(const std::string& root_folder, const TStringList& entry_list);
+
+}  // namespace treepage

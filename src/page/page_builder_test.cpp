@@ -1,0 +1,109 @@
+#include "page/page_builder.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_tree.h"
+
+namespace treepage {
+namespace {
+
+constexpr std::string_view kHeader =
+    "<html>\r\n"
+    "  <head><title>Folder List</title></head>\r\n"
+    "    <body leftmargin=0 topmargin=0>\r\n"
+    "        <table bgcolor=#FFFFFF width=100% cellpadding=8 cellspacing=0 border=0>\r\n";
+constexpr std::string_view kFooter = "        </table>\r\n    </body>\r\n</html>\r\n";
+
+std::string Page(std::initializer_list<std::string_view> cells) {
+  std::string page(kHeader);
+  for (std::string_view cell : cells) {
+    page += "            <tr>";
+    page += cell;
+    page += "</tr>\r\n";
+  }
+  page += kFooter;
+  return page;
+}
+
+std::string Link(std::string_view target, std::string_view text) {
+  return "<td><a href=\"" + std::string(target) + "\">" + std::string(text) + "</a></td>";
+}
+
+std::string Heading(std::string_view text) {
+  return "<td align=center><b>" + std::string(text) + "</b></td>";
+}
+
+TEST(SplitEntryName, CutsNamePartBaseNameAndExtension) {
+  const std::pair<std::string, EntryName> cases[] = {
+      {"News.url", {"News.url", "News", "url"}},
+      {"Tools/", {"", "", ""}},
+      {"Tools/Old/", {"", "", ""}},
+      {"Tools/manual.pdf", {"manual.pdf", "manual", "pdf"}},
+      {"a.b.url", {"a.b.url", "a.b", "url"}},
+      {"file.", {"file.", "file", ""}},
+      {"readme", {"readme", "", "readme"}},
+      {".profile", {".profile", "", "profile"}},
+      {".url", {".url", "", "url"}},
+      {"url", {"url", "", "url"}},
+      {"a.d/readme", {"readme", "", "readme"}},
+      {"x\\y.txt", {"x\\y.txt", "x\\y", "txt"}},
+      {"", {"", "", ""}},
+  };
+  for (const auto& [entry, parts] : cases) {
+    EXPECT_EQ(SplitEntryName(entry), parts) << entry;
+  }
+}
+
+TEST(BuildPage, EmptyListGivesSevenLines) {
+  EXPECT_EQ(BuildPage("root", {}), std::string(kHeader) + std::string(kFooter));
+}
+
+// A shortcut, a document and a folder with one file in it.
+TEST(BuildPage, WorkedExampleByteForByte) {
+  testing::TempTree tree;
+  tree.File("News.url", "[InternetShortcut]\r\nURL=http://news.test/today\r\n");
+  const std::string& root = tree.root();
+  EXPECT_EQ(BuildPage(root, {"News.url", "notes.txt", "Tools/", "Tools/manual.pdf"}),
+            Page({Link("http://news.test/today", "News"), Link(root + "/notes.txt", "notes"),
+                  Heading("Tools"), Link(root + "/Tools/manual.pdf", "manual")}));
+}
+
+TEST(BuildPage, RowsForEachKindOfEntry) {
+  testing::TempTree tree;
+  tree.File("empty.url", "[InternetShortcut]\r\nURL=\r\n");
+  tree.File(".url", "[InternetShortcut]\r\nURL=http://dot.test/\r\n");
+  tree.File("url", "[InternetShortcut]\r\nURL=http://never.test/\r\n");
+  tree.File("News.URL", "[InternetShortcut]\r\nURL=http://never.test/\r\n");
+  const std::string& r = tree.root();
+  EXPECT_EQ(BuildPage(r, {"/", "Tools/Old/", "missing.url", "empty.url", "News.URL", "News.Url",
+                          "file.", "readme", ".profile", ".url", "url", "a.b.url"}),
+            Page({Heading("&nbsp;"), Heading("Tools/Old"), Link("http://", "missing"),
+                  Link("", "empty"), Link(r + "/News.URL", "News"), Link(r + "/News.Url", "News"),
+                  Link(r + "/file.", "file"), Link(r + "/readme", "readme"),
+                  Link(r + "/.profile", ".profile"), Link("http://dot.test/", ".url"),
+                  Link(r + "/url", "url"), Link("http://", "a.b")}));
+}
+
+TEST(BuildPage, RootIsJoinedUnchanged) {
+  EXPECT_EQ(BuildPage("some/root/", {"a.txt"}), Page({Link("some/root//a.txt", "a")}));
+  EXPECT_EQ(BuildPage("rel", {"x/y.txt"}), Page({Link("rel/x/y.txt", "y")}));
+}
+
+TEST(BuildPage, MarkupCharactersAreEscapedEverywhere) {
+  testing::TempTree tree;
+  tree.File("s.url", "[InternetShortcut]\r\nURL=http://x.test/?a=1&b=\"2\"><script>\r\n");
+  const std::string& r = tree.root();
+  EXPECT_EQ(BuildPage(r, {"<b>&\"/", "<b>&\"/a'b>.txt", "s.url"}),
+            Page({Heading("&lt;b&gt;&amp;&quot;"),
+                  Link(r + "/&lt;b&gt;&amp;&quot;/a'b&gt;.txt", "a'b&gt;"),
+                  Link("http://x.test/?a=1&amp;b=&quot;2&quot;&gt;&lt;script&gt;", "s")}));
+}
+
+TEST(BuildPage, NonAsciiBytesBecomeCharacterReferences) {
+  EXPECT_EQ(BuildPage("/r\xC3\xA9", {"caf\xC3\xA9/", "caf\xC3\xA9/\xE2\x82\xAC \xFF.txt"}),
+            Page({Heading("caf&#233;"),
+                  Link("/r&#233;/caf&#233;/&#8364; &#65533;.txt", "&#8364; &#65533;")}));
+}
+
+}  // namespace
+}  // namespace treepage

@@ -1,0 +1,13 @@
+#include "page/shortcut.h"
+
+#include "platform/ini_file.h"
+
+namespace treepage {
+
+std::string ReadShortcutUrl(const std::string& path) {
+  TIniFile shortcut(path);
+  if (!shortcut.ValueExists("InternetShortcut", "URL")) return "http://";
+  return shortcut.ReadString("InternetShortcut", "URL", "?");
+}
+
+}  // namespace treepage
