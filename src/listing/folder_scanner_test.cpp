@@ -27,8 +27,8 @@ class FolderScannerTest : public ::testing::Test {
   }
 
   testing::TempTree tree;
-  const TStringList expected = {"Mail.url", "News/", "News/Local/", "News/Site.url", "Old",
-                                "readme"};
+  const TStringList expected = {"Mail.url",      "News/", "News/Local/",
+                                "News/Site.url", "Old",   "readme"};
 };
 
 TEST_F(FolderScannerTest, ListsDepthFirstInPreOrder) { EXPECT_EQ(Scan(tree.root()), expected); }

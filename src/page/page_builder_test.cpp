@@ -2,36 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "support/page_text.h"
 #include "support/temp_tree.h"
 
 namespace treepage {
 namespace {
 
-constexpr std::string_view kHeader =
-    "<html>\r\n"
-    "  <head><title>Folder List</title></head>\r\n"
-    "    <body leftmargin=0 topmargin=0>\r\n"
-    "        <table bgcolor=#FFFFFF width=100% cellpadding=8 cellspacing=0 border=0>\r\n";
-constexpr std::string_view kFooter = "        </table>\r\n    </body>\r\n</html>\r\n";
-
-std::string Page(std::initializer_list<std::string_view> cells) {
-  std::string page(kHeader);
-  for (std::string_view cell : cells) {
-    page += "            <tr>";
-    page += cell;
-    page += "</tr>\r\n";
-  }
-  page += kFooter;
-  return page;
-}
-
-std::string Link(std::string_view target, std::string_view text) {
-  return "<td><a href=\"" + std::string(target) + "\">" + std::string(text) + "</a></td>";
-}
-
-std::string Heading(std::string_view text) {
-  return "<td align=center><b>" + std::string(text) + "</b></td>";
-}
+using testing::Heading;
+using testing::Link;
+using testing::Page;
 
 TEST(SplitEntryName, CutsNamePartBaseNameAndExtension) {
   const std::pair<std::string, EntryName> cases[] = {
@@ -55,7 +34,8 @@ TEST(SplitEntryName, CutsNamePartBaseNameAndExtension) {
 }
 
 TEST(BuildPage, EmptyListGivesSevenLines) {
-  EXPECT_EQ(BuildPage("root", {}), std::string(kHeader) + std::string(kFooter));
+  EXPECT_EQ(BuildPage("root", {}),
+            std::string(testing::kPageHeader) + std::string(testing::kPageFooter));
 }
 
 // A shortcut, a document and a folder with one file in it.

@@ -9,10 +9,10 @@ namespace {
 
 TEST(ReadShortcutUrl, ReadsTheStoredAddress) {
   testing::TempTree tree;
-  const std::string path = tree.File(
-      "Debian.url",
-      "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,11\r\n[InternetShortcut]\r\n"
-      "IDList=\r\nURL=https://www.debian.org/\r\nIconIndex=0\r\n");
+  const std::string path =
+      tree.File("Debian.url",
+                "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,11\r\n[InternetShortcut]\r\n"
+                "IDList=\r\nURL=https://www.debian.org/\r\nIconIndex=0\r\n");
   EXPECT_EQ(ReadShortcutUrl(path), "https://www.debian.org/");
 }
 
@@ -31,7 +31,8 @@ TEST(ReadShortcutUrl, FallsBackWhenNothingCanBeRead) {
 
 TEST(ReadShortcutUrl, KeyWithoutValueGivesQuestionMark) {
   testing::TempTree tree;
-  const std::string path = tree.File("q.url", "[InternetShortcut]\r\nURL\r\nURL=http://b.test/\r\n");
+  const std::string path =
+      tree.File("q.url", "[InternetShortcut]\r\nURL\r\nURL=http://b.test/\r\n");
   EXPECT_EQ(ReadShortcutUrl(path), "?");
 }
 

@@ -17,7 +17,8 @@ struct SplitCase {
 
 const SplitCase kSplitCases[] = {
     {"plain", "prog a b", {"a", "b"}},
-    {"quoted folder with space and final backslash", "prog \"C:\\My Links\\\" out.html",
+    {"quoted folder with space and final backslash",
+     "prog \"C:\\My Links\\\" out.html",
      {"C:\\My Links\\", "out.html"}},
     {"tab separates", "prog a\tb", {"a", "b"}},
     {"runs of separators and control codes", "  prog \x01\x1f a\r\n\x0b b  ", {"a", "b"}},
@@ -60,8 +61,7 @@ TEST(SplitCommandLineDoubleByte, TrailBytesAreNeverSeparatorsOrQuotes) {
   };
   EXPECT_EQ(SplitCommandLine("prog \x81 x \x81\"y", lead_byte_0x81),
             (Arguments{"\x81 x", "\x81\"y"}));
-  EXPECT_EQ(SplitCommandLine("prog \"\x81\" z\" w", lead_byte_0x81),
-            (Arguments{"\x81\" z", "w"}));
+  EXPECT_EQ(SplitCommandLine("prog \"\x81\" z\" w", lead_byte_0x81), (Arguments{"\x81\" z", "w"}));
   // A lead byte at the very end does not reach past the line.
   EXPECT_EQ(SplitCommandLine("prog a\x81", lead_byte_0x81), (Arguments{"a\x81"}));
 }

@@ -22,14 +22,14 @@ TEST_P(AppendHighBytesTest, WritesReferences) {
 
 INSTANTIATE_TEST_SUITE_P(
     WellFormed, AppendHighBytesTest,
-    ::testing::Values(CharsetCase{"\xC3\xA9", "&#233;"},           // é
-                      CharsetCase{"\xE2\x82\xAC", "&#8364;"},      // €
-                      CharsetCase{"\xC2\x80", "&#128;"},           // lowest two-byte form
-                      CharsetCase{"\xDF\xBF", "&#2047;"},          // highest two-byte form
-                      CharsetCase{"\xE0\xA0\x80", "&#2048;"},      // lowest three-byte form
-                      CharsetCase{"\xED\x9F\xBF", "&#55295;"},     // just below the surrogates
-                      CharsetCase{"\xEE\x80\x80", "&#57344;"},     // just above them
-                      CharsetCase{"\xF0\x90\x80\x80", "&#65536;"}, // lowest four-byte form
+    ::testing::Values(CharsetCase{"\xC3\xA9", "&#233;"},            // é
+                      CharsetCase{"\xE2\x82\xAC", "&#8364;"},       // €
+                      CharsetCase{"\xC2\x80", "&#128;"},            // lowest two-byte form
+                      CharsetCase{"\xDF\xBF", "&#2047;"},           // highest two-byte form
+                      CharsetCase{"\xE0\xA0\x80", "&#2048;"},       // lowest three-byte form
+                      CharsetCase{"\xED\x9F\xBF", "&#55295;"},      // just below the surrogates
+                      CharsetCase{"\xEE\x80\x80", "&#57344;"},      // just above them
+                      CharsetCase{"\xF0\x90\x80\x80", "&#65536;"},  // lowest four-byte form
                       CharsetCase{"\xF0\x9D\x84\x9E", "&#119070;"},
                       CharsetCase{"\xF4\x8F\xBF\xBF", "&#1114111;"},  // U+10FFFF
                       CharsetCase{"\xC3\xA9\xE2\x82\xAC", "&#233;&#8364;"}));
@@ -47,8 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         CharsetCase{"\xF0\x8F\xBF\xBF", "&#65533;&#65533;&#65533;&#65533;"},  // overlong
         CharsetCase{"\xF4\x90\x80\x80", "&#65533;&#65533;&#65533;&#65533;"},  // above U+10FFFF
         CharsetCase{"\xF5\x80\x80\x80", "&#65533;&#65533;&#65533;&#65533;"},
-        CharsetCase{"\xE2\x82", "&#65533;&#65533;"},              // cut short
-        CharsetCase{"\xC3\xC3\xA9", "&#65533;&#233;"},            // a lead byte cut off by another
+        CharsetCase{"\xE2\x82", "&#65533;&#65533;"},    // cut short
+        CharsetCase{"\xC3\xC3\xA9", "&#65533;&#233;"},  // a lead byte cut off by another
         CharsetCase{"\xE2\x82\xAC\x80", "&#8364;&#65533;"}));
 
 }  // namespace

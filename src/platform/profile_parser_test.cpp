@@ -47,8 +47,8 @@ std::vector<ProfileCase> ProfileCases() {
   const std::string long_value = "http://i.test/" + std::string(3000, 'x');
   return {
       // The reader's rules, case by case.
-      {"quoted value with spaces around", CrLfLines({"[InternetShortcut]", "url = \"http://a.test/x y\" "}),
-       "http://a.test/x y"},
+      {"quoted value with spaces around",
+       CrLfLines({"[InternetShortcut]", "url = \"http://a.test/x y\" "}), "http://a.test/x y"},
       {"empty value", CrLfLines({"[internetshortcut]", "URL="}), ""},
       {"entry without equals is no key", CrLfLines({"[InternetShortcut]", "URL"}), "http://"},
       {"first entry without equals gives the default",
@@ -57,7 +57,8 @@ std::vector<ProfileCase> ProfileCases() {
        CrLfLines({"[InternetShortcut]", "URL=http://1.test/", "URL=http://2.test/"}),
        "http://1.test/"},
       {"only the first section of a name is read",
-       CrLfLines({"[InternetShortcut]", "IDList=", "[X]", "[InternetShortcut]", "URL=http://b.test/"}),
+       CrLfLines(
+           {"[InternetShortcut]", "IDList=", "[X]", "[InternetShortcut]", "URL=http://b.test/"}),
        "http://"},
       {"semicolon line is a comment", CrLfLines({"[InternetShortcut]", ";URL=http://c.test/"}),
        "http://"},
@@ -88,16 +89,16 @@ std::vector<ProfileCase> ProfileCases() {
        "http://k.test/"},
       {"LF line ends and no final line end", "[InternetShortcut]\nURL=http://l.test/",
        "http://l.test/"},
-      {"blanks around lines and names", " \t[ InternetShortcut ]\v \r\n\t URL\t=\vhttp://m.test/ \r\n",
-       "http://m.test/"},
-      {"section header without closing bracket", CrLfLines({"[InternetShortcut", "URL=http://n.test/"}),
-       "http://n.test/"},
+      {"blanks around lines and names",
+       " \t[ InternetShortcut ]\v \r\n\t URL\t=\vhttp://m.test/ \r\n", "http://m.test/"},
+      {"section header without closing bracket",
+       CrLfLines({"[InternetShortcut", "URL=http://n.test/"}), "http://n.test/"},
       {"text after the bracket defines no key", CrLfLines({"[InternetShortcut]URL=http://o.test/"}),
        "http://"},
       {"another section ends the search",
        CrLfLines({"[InternetShortcut]", "[Other]", "URL=http://p.test/"}), "http://"},
-      {"semicolon inside a value is text", CrLfLines({"[InternetShortcut]", "URL=http://q.test/;x"}),
-       "http://q.test/;x"},
+      {"semicolon inside a value is text",
+       CrLfLines({"[InternetShortcut]", "URL=http://q.test/;x"}), "http://q.test/;x"},
       {"equals inside a value is text", CrLfLines({"[InternetShortcut]", "URL=http://r.test/?a=b"}),
        "http://r.test/?a=b"},
       {"single quotes are stripped", CrLfLines({"[InternetShortcut]", "URL='http://s.test/'"}),
@@ -106,8 +107,8 @@ std::vector<ProfileCase> ProfileCases() {
        "\"http://t.test/'"},
       {"quotes stripped before the NUL cut",
        CrLfLines({"[InternetShortcut]", std::string("URL=\"u\0v\"", 9)}), "u"},
-      {"value of exactly 2047 bytes", CrLfLines({"[InternetShortcut]", "URL=" + std::string(2047, 'v')}),
-       std::string(2047, 'v')},
+      {"value of exactly 2047 bytes",
+       CrLfLines({"[InternetShortcut]", "URL=" + std::string(2047, 'v')}), std::string(2047, 'v')},
       {"name differing only in length", CrLfLines({"[InternetShortcut]", "URLs=http://w.test/"}),
        "http://"},
   };
@@ -132,7 +133,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProfileScannerTest, ::testing::ValuesIn(ProfileC
                          [](const auto& row) { return testing::CaseName(row.param.name); });
 
 TEST(ProfileScanner, KeyTestAndValueAreSeparateAnswers) {
-  EXPECT_EQ(LookUpProfileKey(CrLfLines({"[S]", "K"}), "s", "k"), (ProfileLookup{false, std::nullopt}));
+  EXPECT_EQ(LookUpProfileKey(CrLfLines({"[S]", "K"}), "s", "k"),
+            (ProfileLookup{false, std::nullopt}));
   EXPECT_EQ(LookUpProfileKey(CrLfLines({"[S]", "K", "k=2"}), "s", "k"),
             (ProfileLookup{true, std::nullopt}));
   EXPECT_EQ(LookUpProfileKey(CrLfLines({"[S]", "k=1"}), "S", "K"), (ProfileLookup{true, "1"}));

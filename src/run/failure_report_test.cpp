@@ -23,9 +23,15 @@ TEST(FailureReport, AddsAFullStopOnlyWhereMissing) {
 
 TEST(InOutErrorMessage, SelectsTheMessageByCode) {
   const std::pair<int, const char*> cases[] = {
-      {2, "File not found"},   {3, "Invalid filename"},         {4, "Too many open files"},
-      {5, "File access denied"}, {100, "Read beyond end of file"}, {101, "Disk full"},
-      {106, "Invalid numeric input"}, {112, "I/O error 112"},   {32, "I/O error 32"},
+      {2, "File not found"},
+      {3, "Invalid filename"},
+      {4, "Too many open files"},
+      {5, "File access denied"},
+      {100, "Read beyond end of file"},
+      {101, "Disk full"},
+      {106, "Invalid numeric input"},
+      {112, "I/O error 112"},
+      {32, "I/O error 32"},
       {0, "I/O error 0"},
   };
   for (const auto& [code, message] : cases) {

@@ -27,8 +27,7 @@ void EnterStep(Function* step) {
 
 [[noreturn]] void Report(const Exception& failure) {
   ShowFailureAndExit(FormatFailureReport(failure.ClassName(), ModuleFileName(),
-                                         ModuleOffset(failure.CodeAddress()),
-                                         failure.Message()));
+                                         ModuleOffset(failure.CodeAddress()), failure.Message()));
 }
 
 }  // namespace

@@ -1,0 +1,64 @@
+#include "support/run_program.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace treepage::testing {
+namespace {
+
+std::string ReadAll(std::FILE* file) {
+  std::rewind(file);
+  std::string content;
+  char buffer[4096];
+  std::size_t count;
+  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, count);
+  std::fclose(file);
+  return content;
+}
+
+}  // namespace
+
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                     const RunOptions& options) {
+  // Root ignores permission bits; permission cases drop to "nobody".
+  std::vector<std::string> command;
+  if (options.unprivileged && geteuid() == 0) {
+    command = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+  }
+  command.push_back(program);
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& word : command) argv.push_back(word.data());
+  argv.push_back(nullptr);
+
+  std::FILE* out = std::tmpfile();
+  std::FILE* err = std::tmpfile();
+  if (out == nullptr || err == nullptr) throw std::runtime_error("no temporary file");
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  if (child < 0) throw std::runtime_error("fork failed");
+  if (child == 0) {
+    dup2(fileno(out), STDOUT_FILENO);
+    dup2(fileno(err), STDERR_FILENO);
+    if (!options.working_folder.empty() && chdir(options.working_folder.c_str()) != 0) _exit(126);
+    if (options.address_space_limit != 0) {
+      const rlimit limit{options.address_space_limit, options.address_space_limit};
+      if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(126);
+    }
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  RunResult result;
+  result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.standard_output = ReadAll(out);
+  result.standard_error = ReadAll(err);
+  return result;
+}
+
+}  // namespace treepage::testing

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace treepage::testing {
+
+struct RunOptions {
+  std::string working_folder;           // empty: the test's own
+  bool unprivileged = false;            // as the user "nobody" when run as root
+  std::size_t address_space_limit = 0;  // bytes; 0: no limit
+};
+
+struct RunResult {
+  int exit_code = -1;  // -1 when the program did not exit normally
+  std::string standard_output;
+  std::string standard_error;
+};
+
+// Runs `program` with `arguments` and waits for it to end.
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                     const RunOptions& options = {});
+
+}  // namespace treepage::testing
