@@ -25,8 +25,11 @@ class TextFile {
   void Close();
 
  private:
+  void WriteHeldBack();
+
   std::string name_;
   std::intptr_t handle_ = -1;
+  std::string held_back_;  // bytes not yet handed to the system
 };
 
 }  // namespace treepage

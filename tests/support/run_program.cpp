@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace treepage::testing {
@@ -45,6 +46,10 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     dup2(fileno(out), STDOUT_FILENO);
     dup2(fileno(err), STDERR_FILENO);
     if (!options.working_folder.empty() && chdir(options.working_folder.c_str()) != 0) _exit(126);
+    for (const std::string& setting : options.environment) {
+      const std::size_t equals = setting.find('=');
+      setenv(setting.substr(0, equals).c_str(), setting.substr(equals + 1).c_str(), 1);
+    }
     if (options.address_space_limit != 0) {
       const rlimit limit{options.address_space_limit, options.address_space_limit};
       if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(126);

@@ -7,9 +7,10 @@
 namespace treepage::testing {
 
 struct RunOptions {
-  std::string working_folder;           // empty: the test's own
-  bool unprivileged = false;            // as the user "nobody" when run as root
-  std::size_t address_space_limit = 0;  // bytes; 0: no limit
+  std::string working_folder;            // empty: the test's own
+  bool unprivileged = false;             // as the user "nobody" when run as root
+  std::size_t address_space_limit = 0;   // bytes; 0: no limit
+  std::vector<std::string> environment;  // NAME=VALUE, added to the test's own
 };
 
 struct RunResult {

@@ -1,31 +1,35 @@
 #include "support/temp_tree.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
+
+#include "platform/path_separator.h"
 
 namespace fs = std::filesystem;
 
 namespace treepage::testing {
-namespace {
 
-void Check(bool ok, const std::string& what) {
-  if (!ok) throw std::runtime_error("test fixture: cannot " + what);
+std::string Native(std::string_view path) {
+  std::string native(path);
+  for (char& c : native) {
+    if (c == '/') c = kPathSeparator;
+  }
+  return native;
 }
 
-}  // namespace
-
 TempTree::TempTree() {
-  std::string pattern = (fs::temp_directory_path() / "treepage-test-XXXXXX").string();
-  Check(mkdtemp(pattern.data()) != nullptr, "make a temporary folder");
-  root_ = pattern;
+  std::random_device random;
+  for (int attempt = 0; root_.empty(); ++attempt) {
+    const fs::path candidate =
+        fs::temp_directory_path() / ("treepage-test-" + std::to_string(random()));
+    if (fs::create_directory(candidate)) root_ = candidate.string();
+    if (attempt == 100) throw std::runtime_error("test fixture: no temporary folder");
+  }
   // Other users may need to walk through it (permission cases run unprivileged).
-  Check(chmod(root_.c_str(), 0755) == 0, "open up " + root_);
+  fs::permissions(root_, fs::perms(0755));
 }
 
 TempTree::~TempTree() {
@@ -33,7 +37,7 @@ TempTree::~TempTree() {
   // Give every folder its permissions back first, so that removal succeeds.
   for (auto it = fs::recursive_directory_iterator(root_, error);
        it != fs::recursive_directory_iterator(); it.increment(error)) {
-    if (it->is_directory(error) && !it->is_symlink(error)) {
+    if (!it->is_symlink(error)) {
       fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
     }
   }
@@ -41,7 +45,7 @@ TempTree::~TempTree() {
 }
 
 std::string TempTree::Path(std::string_view relative) const {
-  return root_ + "/" + std::string(relative);
+  return root_ + kPathSeparator + Native(relative);
 }
 
 std::string TempTree::File(std::string_view relative, std::string_view content) {
@@ -49,7 +53,7 @@ std::string TempTree::File(std::string_view relative, std::string_view content) 
   fs::create_directories(fs::path(path).parent_path());
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(content.data(), static_cast<std::streamsize>(content.size()));
-  Check(out.good(), "write " + path);
+  if (!out.good()) throw std::runtime_error("test fixture: cannot write " + path);
   return path;
 }
 
@@ -57,23 +61,6 @@ std::string TempTree::Folder(std::string_view relative) {
   const std::string path = Path(relative);
   fs::create_directories(path);
   return path;
-}
-
-std::string TempTree::Symlink(std::string_view relative, const std::string& target) {
-  const std::string path = Path(relative);
-  Check(symlink(target.c_str(), path.c_str()) == 0, "link " + path);
-  return path;
-}
-
-std::string TempTree::Fifo(std::string_view relative) {
-  const std::string path = Path(relative);
-  Check(mkfifo(path.c_str(), 0644) == 0, "make the FIFO " + path);
-  return path;
-}
-
-void TempTree::Chmod(std::string_view relative, unsigned mode) const {
-  const std::string path = Path(relative);
-  Check(chmod(path.c_str(), static_cast<mode_t>(mode)) == 0, "chmod " + path);
 }
 
 std::string ReadWholeFile(const std::string& path) {

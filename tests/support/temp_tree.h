@@ -5,9 +5,12 @@
 
 namespace treepage::testing {
 
+// `path` with each "/" replaced by this platform's separator.
+std::string Native(std::string_view path);
+
 // A real folder under the system's temporary folder, removed with all it
 // holds when the object goes. Paths given to its members are relative to it,
-// with "/" between names.
+// with "/" between names; the paths they return use the platform's separator.
 class TempTree {
  public:
   TempTree();
@@ -21,9 +24,15 @@ class TempTree {
   // Writes a file, creating the folders above it; returns its full path.
   std::string File(std::string_view relative, std::string_view content = "");
   std::string Folder(std::string_view relative);
+  // Gives a folder an attribute beside "directory", so that it is listed
+  // like a file: read-only here, hidden on Windows (where Wine keeps no
+  // read-only flag on folders).
+  void SetFurtherAttribute(std::string_view relative) const;
+
+  // Only where the file system has them.
+  void Chmod(std::string_view relative, unsigned mode) const;
   std::string Symlink(std::string_view relative, const std::string& target);
   std::string Fifo(std::string_view relative);
-  void Chmod(std::string_view relative, unsigned mode) const;
 
  private:
   std::string root_;

@@ -1,0 +1,67 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/ini_file.h"
+
+namespace treepage {
+
+struct TIniFile::Impl {
+  std::string file_name;
+};
+
+namespace {
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// The key names the section lists, each ended by a NUL. The profile API
+// signals a cut list by filling the buffer to its size less 2: then a
+// larger buffer is tried, so that no section is too long to be searched.
+std::vector<char> KeyNames(const std::string& section, const std::string& file_name) {
+  std::vector<char> names(4096);
+  for (;;) {
+    const DWORD size = static_cast<DWORD>(names.size());
+    const DWORD length = GetPrivateProfileStringA(section.c_str(), nullptr, "", names.data(), size,
+                                                  file_name.c_str());
+    if (length + 2 < size) {
+      names.resize(length);
+      return names;
+    }
+    names.resize(names.size() * 2);
+  }
+}
+
+}  // namespace
+
+TIniFile::TIniFile(std::string file_name) : impl_(std::make_unique<Impl>()) {
+  impl_->file_name = std::move(file_name);
+}
+
+TIniFile::~TIniFile() = default;
+
+bool TIniFile::ValueExists(std::string_view section, std::string_view key) {
+  const std::vector<char> names = KeyNames(std::string(section), impl_->file_name);
+  std::string_view rest(names.data(), names.size());
+  while (!rest.empty()) {
+    const std::string_view name = rest.substr(0, rest.find('\0'));
+    if (EqualsIgnoringAsciiCase(name, key)) return true;
+    rest.remove_prefix(std::min(rest.size(), name.size() + 1));
+  }
+  return false;
+}
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view default_value) {
+  char value[2048];
+  const DWORD length = GetPrivateProfileStringA(
+      std::string(section).c_str(), std::string(key).c_str(), std::string(default_value).c_str(),
+      value, sizeof value, impl_->file_name.c_str());
+  return std::string(value, length);
+}
+
+}  // namespace treepage

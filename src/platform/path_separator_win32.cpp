@@ -1,0 +1,7 @@
+#include "platform/path_separator.h"
+
+namespace treepage {
+
+const char kPathSeparator = '\\';
+
+}  // namespace treepage

@@ -1,0 +1,30 @@
+// Test helper: starts a program with an exact command line, read from the
+// file named by the only argument, and ends with the program's exit code.
+// Wine builds a command line from Unix arguments by its own quoting rules;
+// this passes one through unchanged.
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+int main(int argc, char** argv) {
+  if (argc != 2) return 254;
+  std::ifstream file(argv[1], std::ios::binary);
+  std::string command_line((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return 255;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD exit_code = 255;
+  GetExitCodeProcess(process.hProcess, &exit_code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return static_cast<int>(exit_code);
+}

@@ -1,0 +1,254 @@
+// The Windows program under Wine against the Linux build, on the same trees:
+// the pages must agree once the separators are exchanged.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <set>
+
+#include "support/run_program.h"
+#include "support/temp_tree.h"
+
+namespace treepage {
+namespace {
+
+using testing::ReadWholeFile;
+using testing::RunOptions;
+using testing::RunResult;
+using testing::TempTree;
+
+const std::string kWindowsBuild = TREEPAGE_WINDOWS_BUILD_DIR;
+const std::string kWindowsExe = kWindowsBuild + "/treepage.exe";
+const std::string kLauncherExe = kWindowsBuild + "/tests/treepage_launch.exe";
+
+bool Exists(const std::string& path) {
+  struct stat status;
+  return stat(path.c_str(), &status) == 0;
+}
+
+// A Unix path as Wine's drive Z: shows it.
+std::string WinePath(const std::string& unix_path) {
+  std::string path = "Z:" + unix_path;
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
+}
+
+std::string WithSlashes(std::string page) {
+  for (char& c : page) {
+    if (c == '\\') c = '/';
+  }
+  return page;
+}
+
+class WindowsBuild : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const bool have_wine = testing::RunProgram("wine", {"--version"}).exit_code == 0;
+    if (have_wine && Exists(kWindowsExe) && Exists(kLauncherExe)) return;
+    const std::string why =
+        have_wine ? "no Windows build in " + kWindowsBuild + " (cmake --workflow --preset windows)"
+                  : "no wine on this machine";
+    const char* ci = std::getenv("CI");
+    if (ci != nullptr && std::string(ci) == "true") FAIL() << why;
+    GTEST_SKIP() << why;
+  }
+
+  RunResult RunWindows(const std::vector<std::string>& arguments,
+                       std::vector<std::string> environment = {}) {
+    std::vector<std::string> wine_arguments = {kWindowsExe};
+    wine_arguments.insert(wine_arguments.end(), arguments.begin(), arguments.end());
+    RunOptions options;
+    options.working_folder = tree.root();
+    options.environment = std::move(environment);
+    return testing::RunProgram("wine", wine_arguments, options);
+  }
+
+  // Lists tree/root with both builds, by the same relative names.
+  void ExpectSamePage() {
+    RunOptions here;
+    here.working_folder = tree.root();
+    const RunResult linux_run = testing::RunProgram(TREEPAGE_EXE, {"root", "linux.html"}, here);
+    const RunResult windows_run = RunWindows({"root", "windows.html"});
+    ASSERT_EQ(linux_run.exit_code, 0) << linux_run.standard_error;
+    ASSERT_EQ(windows_run.exit_code, 0) << windows_run.standard_error;
+    EXPECT_EQ(WithSlashes(ReadWholeFile(tree.Path("windows.html"))),
+              ReadWholeFile(tree.Path("linux.html")));
+  }
+
+  TempTree tree;
+};
+
+TEST_F(WindowsBuild, SamePageForANestedTree) {
+  tree.File("root/Debian.url",
+            "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,11\r\n[InternetShortcut]\r\n"
+            "IDList=\r\nURL=https://www.debian.org/\r\nIconIndex=13\r\n");
+  tree.File("root/Docs & Notes/manual.pdf");
+  tree.File("root/Docs & Notes/Read me.txt");
+  tree.File("root/News/Tech/Old/LWN.net.url", "[InternetShortcut]\nURL=https://lwn.net/\n");
+  tree.Folder("root/Empty");
+  for (const char* name : {"apple", "Banana", "cherry", "file.", ".profile", "x.URL", "a.b.url",
+                           "_under", "~tilde", "1.txt"}) {
+    tree.File(std::string("root/") + name, "[InternetShortcut]\r\nURL=http://no.test/\r\n");
+  }
+  ExpectSamePage();
+}
+
+TEST_F(WindowsBuild, SamePageForAttributeCases) {
+  tree.File("root/locked/inside.txt");
+  tree.Chmod("root/locked", 0555);
+  tree.File("root/.git/HEAD");
+  tree.File("root/target/t.txt");
+  tree.Symlink("root/link", tree.Path("root/target"));
+  tree.Symlink("root/file-link.txt", tree.Path("root/target/t.txt"));
+  tree.Symlink("root/dangling.txt", tree.Path("nowhere"));
+  tree.File("root/read-only.txt");
+  tree.Chmod("root/read-only.txt", 0444);
+  ExpectSamePage();
+}
+
+TEST_F(WindowsBuild, SamePageWhenTheOutputExistsInsideTheRoot) {
+  tree.File("root/a.txt");
+  tree.File("root/linux.html", "old");
+  tree.File("root/windows.html", "old");
+  RunOptions here;
+  here.working_folder = tree.root();
+  ASSERT_EQ(testing::RunProgram(TREEPAGE_EXE, {"root", "root/linux.html"}, here).exit_code, 0);
+  ASSERT_EQ(RunWindows({"root", "root\\windows.html"}).exit_code, 0);
+  const std::string windows_page = ReadWholeFile(tree.Path("root/windows.html"));
+  EXPECT_NE(windows_page.find("root\\windows.html"), std::string::npos);
+  EXPECT_EQ(WithSlashes(windows_page), ReadWholeFile(tree.Path("root/linux.html")));
+}
+
+// Every shortcut of the reader's rules, one file each.
+TEST_F(WindowsBuild, SameLinkTargetsForTheShortcutRules) {
+  std::string utf16 = "\xFF\xFE";
+  for (char c : std::string_view("[InternetShortcut]\r\nURL=http://e.test/\r\n")) {
+    utf16 += c;
+    utf16 += '\0';
+  }
+  const std::string texts[] = {
+      "[InternetShortcut]\r\nurl = \"http://a.test/x y\" \r\n",
+      "[internetshortcut]\r\nURL=\r\n",
+      "[InternetShortcut]\r\nURL\r\n",
+      "[InternetShortcut]\r\nURL\r\nURL=http://b.test/\r\n",
+      "[InternetShortcut]\r\nURL=http://1.test/\r\nURL=http://2.test/\r\n",
+      "[InternetShortcut]\r\nIDList=\r\n[X]\r\n[InternetShortcut]\r\nURL=http://b.test/\r\n",
+      "[InternetShortcut]\r\n;URL=http://c.test/\r\n",
+      "[InternetShortcut]\r\n#URL=http://c.test/\r\n",
+      "[InternetShortcut]\r\nURL=\"http://d.test/\r\n",
+      "[InternetShortcut]\r\nURL=\"\r\n",
+      utf16,
+      std::string("[InternetShortcut]\r\nURL=http://f.test/\0tail\r\n", 45),
+      "[InternetShortcut]\rURL=http://g.test/\r",
+      "URL=http://h.test/\r\n[InternetShortcut]\r\n",
+      "[InternetShortcut]\r\nURL=http://i.test/" + std::string(3000, 'i') + "\r\n",
+      "",
+      "[InternetShortcut]\nURL='http://s.test/'\n",
+      "\xEF\xBB\xBF[InternetShortcut]\r\nURL=http://k.test/\r\n",
+      " \t[ InternetShortcut ] \r\n\t URL\t= http://m.test/ \r\n",
+      "[InternetShortcut]URL=http://o.test/\r\n",
+      "[InternetShortcut] tail\r\nURL=http://p.test/\r\n",
+  };
+  int number = 0;
+  for (const std::string& text : texts) {
+    tree.File("root/case" + std::to_string(10 + number++) + ".url", text);
+  }
+  tree.Folder("root/folder.url");
+  ExpectSamePage();
+}
+
+// Where the Linux reader knowingly parts from the Windows profile API:
+// - a "[" line without "]" opens a section on Linux; Windows takes it for a
+//   key line and opens none;
+// - a line "=value" is an entry with an empty name on Linux; in the Windows
+//   key list an empty name ends the list, so later keys go unseen;
+// - a header with two "]" is named up to the first on Linux, up to the last
+//   on Windows.
+TEST_F(WindowsBuild, KnownDifferencesOfTheShortcutReader) {
+  tree.File("root/a.url", "[InternetShortcut\r\nURL=http://n.test/\r\n");
+  tree.File("root/b.url", "[InternetShortcut]\r\n=value\r\nURL=http://v.test/\r\n");
+  tree.File("root/c.url", "[InternetShortcut]]\r\nURL=http://t.test/\r\n");
+  RunOptions here;
+  here.working_folder = tree.root();
+  ASSERT_EQ(testing::RunProgram(TREEPAGE_EXE, {"root", "linux.html"}, here).exit_code, 0);
+  ASSERT_EQ(RunWindows({"root", "windows.html"}).exit_code, 0);
+  const std::string linux_page = ReadWholeFile(tree.Path("linux.html"));
+  const std::string windows_page = ReadWholeFile(tree.Path("windows.html"));
+  for (const char* address : {"http://n.test/", "http://v.test/", "http://t.test/"}) {
+    EXPECT_NE(linux_page.find(std::string("href=\"") + address), std::string::npos) << address;
+  }
+  EXPECT_EQ(windows_page.find("test/"), std::string::npos);
+}
+
+// With no display, Wine's message box returns at once; its relay trace shows
+// the call with its arguments.
+TEST_F(WindowsBuild, FailureReportIsAMessageBox) {
+  tree.File("root/a.txt");
+  tree.Folder("folder.html");
+  const struct {
+    const char* output;
+    const char* message;
+  } cases[] = {{"missing\\out.html", "Invalid filename\\."},
+               {"folder.html", "File access denied\\."}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.output);
+    const RunResult run = RunWindows({"root", c.output}, {"WINEDEBUG=+relay"});
+    EXPECT_EQ(run.exit_code, 1);
+    const std::regex call(
+        "Call user32\\.MessageBoxA\\(00000000,[0-9a-f]{8} \"Exception EInOutError in module "
+        "treepage\\.exe at [0-9A-F]{8}\\.\\\\n" +
+        std::string(c.message) + "\",[0-9a-f]{8} \"Application Error\",00002010\\)");
+    EXPECT_TRUE(std::regex_search(run.standard_error, call));
+  }
+  EXPECT_FALSE(Exists(tree.Path("missing")));
+}
+
+// The real command line, as CreateProcessA passes it, cut by the program's
+// own rules: which runs write a page, and under which name.
+TEST_F(WindowsBuild, CommandLineRules) {
+  tree.File("root/a.txt");
+  tree.File("sub dir/b.txt");
+  const struct {
+    const char* arguments;   // after the program's name
+    const char* page;        // the file written, or none
+    const char* page_holds;  // a piece of that page
+  } cases[] = {
+      {"root out.html", "out.html", "root\\a.txt"},
+      {"ro\"o\"t \"out 1.html\"", "out 1.html", "root\\a.txt"},
+      {"root\tout.html", "out.html", ""},
+      {"root out.html \"", "out.html", ""},
+      {"\"\" root \"\" out.html \"\"", "out.html", ""},
+      {"root out.html \" \"", nullptr, nullptr},
+      {"root \"out 2.html", "out 2.html", ""},
+      {"root", nullptr, nullptr},
+      {"\"sub dir\\\" o\"\"ut.html", "out.html", "sub dir\\\\b.txt"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const std::string command =
+        tree.File("command.txt", "\"" + WinePath(kWindowsExe) + "\" " + std::string(c.arguments));
+    RunOptions here;
+    here.working_folder = tree.root();
+    EXPECT_EQ(testing::RunProgram("wine", {kLauncherExe, "command.txt"}, here).exit_code, 0);
+
+    std::set<std::string> pages;
+    for (const auto& entry : std::filesystem::directory_iterator(tree.root())) {
+      if (entry.path().extension() == ".html") pages.insert(entry.path().filename().string());
+    }
+    if (c.page == nullptr) {
+      EXPECT_TRUE(pages.empty());
+    } else {
+      EXPECT_EQ(pages, std::set<std::string>{c.page});
+      EXPECT_NE(ReadWholeFile(tree.Path(c.page)).find(c.page_holds), std::string::npos);
+    }
+    for (const std::string& page : pages) std::filesystem::remove(tree.Path(page));
+  }
+}
+
+}  // namespace
+}  // namespace treepage
