@@ -8,12 +8,7 @@ namespace {
 constexpr std::string_view kBlanks = " \t\v";
 constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
 
-std::string_view Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -22,21 +17,47 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
                     [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
+bool NameIs(const TrimmedText& name, std::string_view wanted) {
+  return name.length() == wanted.size() && EqualsIgnoringAsciiCase(name.kept(), wanted);
+}
+
 // A value loses one pair of matching quotes around it, then everything from a
 // NUL on, then whatever lies beyond the longest value.
-std::string FinishValue(std::string_view value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front()) {
-    value = value.substr(1, value.size() - 2);
+std::string FinishValue(const TrimmedText& value) {
+  std::string_view kept = value.kept();
+  if (value.length() >= 2 && (kept.front() == '"' || kept.front() == '\'') &&
+      value.last() == kept.front()) {
+    kept = kept.substr(1, value.length() - 2);
   }
-  value = value.substr(0, value.find('\0'));
-  return std::string(value.substr(0, kMaxProfileValue));
+  kept = kept.substr(0, kept.find('\0'));
+  return std::string(kept.substr(0, kMaxProfileValue));
 }
 
 }  // namespace
 
+void TrimmedText::Clear() {
+  kept_.clear();
+  count_ = 0;
+  length_ = 0;
+  last_ = 0;
+}
+
+void TrimmedText::Add(char c) {
+  if (count_ == 0 && IsBlank(c)) return;
+  ++count_;
+  if (kept_.size() < limit_) kept_.push_back(c);
+  if (!IsBlank(c)) {
+    length_ = count_;
+    last_ = c;
+  }
+}
+
+// A value keeps one byte more than the longest value, for a leading quote.
 ProfileScanner::ProfileScanner(std::string_view section, std::string_view key)
-    : section_(section), key_(key) {}
+    : section_(section),
+      key_(key),
+      name_(std::max(section.size(), key.size())),
+      value_(kMaxProfileValue + 1) {}
 
 void ProfileScanner::Feed(std::string_view bytes) {
   if (settled_) return;
@@ -54,7 +75,7 @@ void ProfileScanner::Finish() {
   if (encoding_ == Encoding::kUndecided) DecideEncoding();
   if (high_surrogate_ != 0) AppendCodePoint(kReplacementCharacter);
   high_surrogate_ = 0;
-  if (!line_.empty()) EndLine();
+  if (!settled_) EndLine();
   settled_ = true;
 }
 
@@ -139,51 +160,108 @@ void ProfileScanner::AppendCodePoint(std::uint32_t code_point) {
 
 // Lines end at LF, CR or CR LF.
 void ProfileScanner::FeedText(std::string_view text) {
-  while (!text.empty() && !settled_) {
-    if (after_cr_ && text.front() == '\n') text.remove_prefix(1);
-    after_cr_ = false;
-    const std::size_t end = text.find_first_of("\r\n");
-    line_.append(text.substr(0, end));
-    if (end == std::string_view::npos) return;
-    after_cr_ = text[end] == '\r';
-    text.remove_prefix(end + 1);
-    EndLine();
+  std::size_t pos = 0;
+  while (pos < text.size() && !settled_) {
+    const char c = text[pos];
+    if (after_cr_) {
+      after_cr_ = false;
+      if (c == '\n') {
+        ++pos;
+        continue;
+      }
+    }
+    if (c == '\r' || c == '\n') {
+      EndLine();
+      after_cr_ = c == '\r';
+      ++pos;
+    } else if (part_ == LinePart::kSkip) {
+      pos = text.find_first_of("\r\n", pos);
+    } else {
+      AddToLine(c);
+      ++pos;
+    }
+  }
+}
+
+void ProfileScanner::AddToLine(char c) {
+  switch (part_) {
+    case LinePart::kStart:
+      if (IsBlank(c)) return;
+      if (c == '[') {
+        name_.Clear();
+        part_ = LinePart::kSectionName;
+      } else if (c == ';' || !in_section_) {
+        part_ = LinePart::kSkip;
+      } else {
+        name_.Clear();
+        part_ = LinePart::kEntryName;
+        AddToLine(c);
+      }
+      return;
+    case LinePart::kSectionName:
+      if (c == ']') {
+        EndSectionName();
+      } else {
+        name_.Add(c);
+      }
+      return;
+    case LinePart::kEntryName:
+      if (c == '=') {
+        EndEntryName();
+      } else {
+        name_.Add(c);
+      }
+      return;
+    case LinePart::kValue:
+      value_.Add(c);
+      return;
+    case LinePart::kSkip:
+      return;
+  }
+}
+
+// Text after the "]" of a section line is ignored.
+void ProfileScanner::EndSectionName() {
+  part_ = LinePart::kSkip;
+  if (in_section_) {
+    // Only the first section of the name is read.
+    in_section_ = false;
+    settled_ = true;
+    return;
+  }
+  in_section_ = NameIs(name_, section_);
+}
+
+// An "=" ends the name: the key is listed, and the first entry of the name
+// gives the value.
+void ProfileScanner::EndEntryName() {
+  part_ = LinePart::kSkip;
+  if (!NameIs(name_, key_)) return;
+  if (name_.length() != 0) result_.key_listed = true;
+  if (!entry_seen_) {
+    entry_seen_ = true;
+    value_.Clear();
+    part_ = LinePart::kValue;
   }
 }
 
 void ProfileScanner::EndLine() {
-  ProcessLine(line_);
-  line_.clear();
-}
-
-void ProfileScanner::ProcessLine(std::string_view raw_line) {
-  const std::string_view line = Trim(raw_line);
-  if (line.empty() || line.front() == ';') return;
-
-  if (line.front() == '[') {
-    if (in_section_) {
-      // Only the first section of the name is read.
-      in_section_ = false;
-      settled_ = true;
-      return;
-    }
-    const std::size_t close = line.find(']');
-    const std::string_view name =
-        Trim(close == std::string_view::npos ? line.substr(1) : line.substr(1, close - 1));
-    in_section_ = EqualsIgnoringAsciiCase(name, section_);
-    return;
+  switch (part_) {
+    case LinePart::kSectionName:
+      EndSectionName();
+      break;
+    case LinePart::kEntryName:
+      // An entry without "=": it has a name but no value.
+      if (NameIs(name_, key_)) entry_seen_ = true;
+      break;
+    case LinePart::kValue:
+      result_.value = FinishValue(value_);
+      break;
+    case LinePart::kStart:
+    case LinePart::kSkip:
+      break;
   }
-  if (!in_section_) return;
-
-  const std::size_t equals = line.find('=');
-  const bool has_value = equals != std::string_view::npos;
-  const std::string_view name = has_value ? Trim(line.substr(0, equals)) : line;
-  if (!EqualsIgnoringAsciiCase(name, key_)) return;
-  if (has_value && !name.empty()) result_.key_listed = true;
-  if (!entry_seen_) {
-    entry_seen_ = true;
-    if (has_value) result_.value = FinishValue(Trim(line.substr(equals + 1)));
-  }
+  part_ = LinePart::kStart;
   if (result_.key_listed) settled_ = true;
 }
 

@@ -22,10 +22,33 @@ struct ProfileLookup {
   bool operator==(const ProfileLookup&) const = default;
 };
 
+// Text between two points of a line with blanks trimmed from both ends, of
+// which only the first `limit` bytes are kept: enough to compare a name or
+// to cut a value, however long the line.
+class TrimmedText {
+ public:
+  explicit TrimmedText(std::size_t limit) : limit_(limit) {}
+
+  void Clear();
+  void Add(char c);
+
+  // The length of the trimmed text, and as much of it as was kept.
+  std::size_t length() const { return length_; }
+  std::string_view kept() const { return std::string_view(kept_).substr(0, length_); }
+  char last() const { return last_; }
+
+ private:
+  std::size_t limit_;
+  std::string kept_;
+  std::size_t count_ = 0;   // bytes since the first that is not blank
+  std::size_t length_ = 0;  // up to the last byte that is not blank
+  char last_ = 0;
+};
+
 // Looks up one key of one section in profile (INI) text that arrives in
 // pieces of any size. Section and key names match without regard to ASCII
-// case, and only the first section of the name is read. Holds one line of
-// text at a time.
+// case, and only the first section of the name is read. Memory stays small
+// however long the text or its lines.
 class ProfileScanner {
  public:
   ProfileScanner(std::string_view section, std::string_view key);
@@ -46,8 +69,10 @@ class ProfileScanner {
   void FeedUtf16(std::string_view bytes);
   void AppendCodePoint(std::uint32_t code_point);
   void FeedText(std::string_view text);
+  void AddToLine(char c);
+  void EndSectionName();
+  void EndEntryName();
   void EndLine();
-  void ProcessLine(std::string_view line);
 
   std::string section_;
   std::string key_;
@@ -59,7 +84,12 @@ class ProfileScanner {
   std::string utf16_unit_;
   std::uint32_t high_surrogate_ = 0;
 
-  std::string line_;
+  // Where the current line stands: before its first byte that is not blank,
+  // in a section name, in an entry's name or value, or past all that counts.
+  enum class LinePart { kStart, kSectionName, kEntryName, kValue, kSkip };
+  LinePart part_ = LinePart::kStart;
+  TrimmedText name_;
+  TrimmedText value_;
   bool after_cr_ = false;
   bool in_section_ = false;
   bool entry_seen_ = false;

@@ -109,6 +109,13 @@ std::vector<ProfileCase> ProfileCases() {
        CrLfLines({"[InternetShortcut]", std::string("URL=\"u\0v\"", 9)}), "u"},
       {"value of exactly 2047 bytes",
        CrLfLines({"[InternetShortcut]", "URL=" + std::string(2047, 'v')}), std::string(2047, 'v')},
+      {"quoted value on a very long line",
+       CrLfLines({"[InternetShortcut]", "URL=\"" + std::string(1 << 20, 'q') + "\""}),
+       std::string(2047, 'q')},
+      {"blanks of any length around names",
+       CrLfLines({"[InternetShortcut" + std::string(100000, ' ') + "]",
+                  "URL" + std::string(100000, '\t') + "=" + std::string(100000, ' ') + "'x'"}),
+       "x"},
       {"name differing only in length", CrLfLines({"[InternetShortcut]", "URLs=http://w.test/"}),
        "http://"},
   };
