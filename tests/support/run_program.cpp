@@ -58,9 +58,11 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     _exit(127);
   }
   int status = 0;
-  waitpid(child, &status, 0);
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
   RunResult result;
   result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.peak_resident_kib = usage.ru_maxrss;
   result.standard_output = ReadAll(out);
   result.standard_error = ReadAll(err);
   return result;

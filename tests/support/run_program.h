@@ -17,6 +17,7 @@ struct RunResult {
   int exit_code = -1;  // -1 when the program did not exit normally
   std::string standard_output;
   std::string standard_error;
+  long peak_resident_kib = 0;  // the program's largest resident set
 };
 
 // Runs `program` with `arguments` and waits for it to end.
