@@ -29,13 +29,16 @@ void AppendHeadingCell(std::string& page, const std::string& folder_entry) {
   page += "</b></td>";
 }
 
+// `path` is scratch space, kept from row to row so that its memory is reused.
 void AppendLinkCell(std::string& page, const std::string& root_folder, const std::string& entry,
-                    const EntryName& parts) {
-  const std::string path = root_folder + kPathSeparator + entry;
+                    const EntryName& parts, std::string& path) {
+  path.assign(root_folder);
+  path += kPathSeparator;
+  path += entry;
   // A name part without a base name (".url", "readme") shows whole; a file
   // named just "url" is no shortcut.
   const bool is_shortcut =
-      parts.extension == "url" && parts.name_part.find('.') != std::string::npos;
+      parts.extension == "url" && parts.name_part.find('.') != std::string_view::npos;
   page += "<td><a href=\"";
   AppendHtmlText(page, is_shortcut ? ReadShortcutUrl(path) : path);
   page += "\">";
@@ -43,15 +46,28 @@ void AppendLinkCell(std::string& page, const std::string& root_folder, const std
   page += "</a></td>";
 }
 
+// Room for the page as it will most likely come out, so that it is not
+// copied again and again while it grows; shortcuts count with an address of
+// typical length.
+std::size_t ExpectedPageSize(const std::string& root_folder, const TStringList& entry_list) {
+  constexpr std::size_t kRowMarkup = 64;
+  constexpr std::size_t kTypicalAddress = 80;
+  std::size_t size = kHeader.size() + kFooter.size();
+  for (const std::string& entry : entry_list) {
+    size += kRowMarkup + root_folder.size() + 2 * entry.size() + kTypicalAddress;
+  }
+  return size;
+}
+
 }  // namespace
 
-EntryName SplitEntryName(const std::string& entry) {
+EntryName SplitEntryName(std::string_view entry) {
   EntryName parts;
   const std::size_t separator = entry.rfind(kPathSeparator);
-  parts.name_part = separator == std::string::npos ? entry : entry.substr(separator + 1);
+  parts.name_part = separator == std::string_view::npos ? entry : entry.substr(separator + 1);
   if (parts.name_part.empty()) return parts;
   const std::size_t dot = parts.name_part.rfind('.');
-  if (dot == std::string::npos) {
+  if (dot == std::string_view::npos) {
     parts.extension = parts.name_part;
   } else {
     parts.base_name = parts.name_part.substr(0, dot);
@@ -61,14 +77,17 @@ EntryName SplitEntryName(const std::string& entry) {
 }
 
 std::string BuildPage(const std::string& root_folder, const TStringList& entry_list) {
-  std::string page(kHeader);
+  std::string page;
+  page.reserve(ExpectedPageSize(root_folder, entry_list));
+  page += kHeader;
+  std::string path;
   for (const std::string& entry : entry_list) {
     page += "            <tr>";
     const EntryName parts = SplitEntryName(entry);
     if (parts.name_part.empty()) {
       AppendHeadingCell(page, entry);
     } else {
-      AppendLinkCell(page, root_folder, entry, parts);
+      AppendLinkCell(page, root_folder, entry, parts, path);
     }
     page += "</tr>\r\n";
   }

@@ -1,21 +1,22 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/string_list.h"
 
 namespace treepage {
 
-// The parts of a relative entry.
+// The parts of a relative entry, as views into the entry's text.
 struct EntryName {
-  std::string name_part;  // after the last separator; empty for a folder entry
-  std::string base_name;  // the name part before its last "."
-  std::string extension;  // the name part after its last "."; all of it when it has no "."
+  std::string_view name_part;  // after the last separator; empty for a folder entry
+  std::string_view base_name;  // the name part before its last "."
+  std::string_view extension;  // the name part after its last "."; all of it when it has no "."
 
   bool operator==(const EntryName&) const = default;
 };
 
-EntryName SplitEntryName(const std::string& entry);
+EntryName SplitEntryName(std::string_view entry);
 
 // The whole page for the entries of `entry_list`, one table row each: a bold,
 // centred heading for a folder entry, a link for a file entry. A file links to

@@ -78,7 +78,7 @@ bool ListedBefore(const std::string& a, const std::string& b) {
 bool Deliver(TSearchRec& rec) {
   SearchState& state = *rec.state;
   if (state.next == state.names.size()) return false;
-  rec.Name = state.names[state.next].first;
+  rec.Name = std::move(state.names[state.next].first);
   rec.Attr = state.names[state.next].second;
   ++state.next;
   return true;

@@ -23,10 +23,46 @@ struct TIniFile::Impl {
 
 namespace {
 
+constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+// Shortcuts are read folder by folder. Opening each one relative to its
+// folder, which stays open until a file of another folder comes, spares the
+// system walking the whole path again for every file.
+class FolderOfLastFile {
+ public:
+  FolderOfLastFile() = default;
+  ~FolderOfLastFile() { Forget(); }
+  FolderOfLastFile(const FolderOfLastFile&) = delete;
+  FolderOfLastFile& operator=(const FolderOfLastFile&) = delete;
+
+  int Open(const std::string& file_name) {
+    const std::size_t slash = file_name.rfind('/');
+    if (slash == std::string::npos) return open(file_name.c_str(), kReadFlags);
+    const std::string_view folder = std::string_view(file_name).substr(0, slash + 1);
+    if (fd_ < 0 || folder != folder_) {
+      Forget();
+      folder_ = folder;
+      fd_ = open(folder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+      if (fd_ < 0) return -1;
+    }
+    return openat(fd_, file_name.c_str() + slash + 1, kReadFlags);
+  }
+
+ private:
+  void Forget() {
+    if (fd_ >= 0) close(fd_);
+    fd_ = -1;
+  }
+
+  std::string folder_;
+  int fd_ = -1;
+};
+
+FolderOfLastFile folder_of_last_file;
+
 class ReadOnlyFile {
  public:
-  explicit ReadOnlyFile(const std::string& name)
-      : fd_(open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {}
+  explicit ReadOnlyFile(const std::string& name) : fd_(folder_of_last_file.Open(name)) {}
   ~ReadOnlyFile() {
     if (fd_ >= 0) close(fd_);
   }
@@ -42,12 +78,11 @@ class ReadOnlyFile {
 bool IsRegularFile(const struct stat& status) { return S_ISREG(status.st_mode); }
 
 // The lookup over the whole file; an empty lookup when the file is missing,
-// unreadable or anything but a regular file (a FIFO or a device is never
-// opened for a read that could wait).
+// unreadable or anything but a regular file. The open never waits (for the
+// writer of a FIFO, say), and nothing but a regular file is read.
 ProfileLookup ReadProfile(const std::string& file_name, std::string_view section,
                           std::string_view key) {
   struct stat status;
-  if (stat(file_name.c_str(), &status) != 0 || !IsRegularFile(status)) return {};
   const ReadOnlyFile file(file_name);
   if (file.fd() < 0 || fstat(file.fd(), &status) != 0 || !IsRegularFile(status)) return {};
 

@@ -5,7 +5,6 @@
 namespace treepage {
 namespace {
 
-constexpr std::string_view kBlanks = " \t\v";
 constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
@@ -35,6 +34,11 @@ std::string FinishValue(const TrimmedText& value) {
 
 }  // namespace
 
+// Kept text rarely outgrows a short web address; its room is made once.
+TrimmedText::TrimmedText(std::size_t limit) : limit_(limit) {
+  kept_.reserve(std::min<std::size_t>(limit, 256));
+}
+
 void TrimmedText::Clear() {
   kept_.clear();
   count_ = 0;
@@ -42,14 +46,20 @@ void TrimmedText::Clear() {
   last_ = 0;
 }
 
-void TrimmedText::Add(char c) {
-  if (count_ == 0 && IsBlank(c)) return;
-  ++count_;
-  if (kept_.size() < limit_) kept_.push_back(c);
-  if (!IsBlank(c)) {
-    length_ = count_;
-    last_ = c;
+void TrimmedText::Add(std::string_view text) {
+  if (count_ == 0) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    if (text.empty()) return;
   }
+  kept_.append(text.substr(0, limit_ - kept_.size()));
+  for (std::size_t i = text.size(); i > 0; --i) {
+    if (!IsBlank(text[i - 1])) {
+      length_ = count_ + i;
+      last_ = text[i - 1];
+      break;
+    }
+  }
+  count_ += text.size();
 }
 
 // A value keeps one byte more than the longest value, for a leading quote.
@@ -108,8 +118,8 @@ void ProfileScanner::FeedUtf16(std::string_view bytes) {
     if (settled_) return;
     utf16_unit_.push_back(byte);
     if (utf16_unit_.size() < 2) continue;
-    const auto first = static_cast<unsigned char>(utf16_unit_[0]);
-    const auto second = static_cast<unsigned char>(utf16_unit_[1]);
+    const std::uint32_t first = static_cast<unsigned char>(utf16_unit_[0]);
+    const std::uint32_t second = static_cast<unsigned char>(utf16_unit_[1]);
     utf16_unit_.clear();
     const std::uint32_t unit =
         encoding_ == Encoding::kUtf16Le ? (second << 8u) | first : (first << 8u) | second;
@@ -158,7 +168,8 @@ void ProfileScanner::AppendCodePoint(std::uint32_t code_point) {
   FeedText(std::string_view(utf8, length));
 }
 
-// Lines end at LF, CR or CR LF.
+// Lines end at LF, CR or CR LF. Within a line, bytes are taken in runs up to
+// the next byte that matters to the part of the line under way.
 void ProfileScanner::FeedText(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && !settled_) {
@@ -174,49 +185,62 @@ void ProfileScanner::FeedText(std::string_view text) {
       EndLine();
       after_cr_ = c == '\r';
       ++pos;
-    } else if (part_ == LinePart::kSkip) {
-      pos = text.find_first_of("\r\n", pos);
-    } else {
-      AddToLine(c);
+      continue;
+    }
+    if (part_ == LinePart::kStart) {
+      StartLine(c);
       ++pos;
+      continue;
+    }
+    const char end_of_part = part_ == LinePart::kSectionName ? ']'
+                             : part_ == LinePart::kEntryName ? '='
+                                                             : '\n';
+    std::size_t end = pos;
+    while (end < text.size() && text[end] != end_of_part && text[end] != '\r' &&
+           text[end] != '\n') {
+      ++end;
+    }
+    const std::string_view run = text.substr(pos, end - pos);
+    pos = end;
+    switch (part_) {
+      case LinePart::kSectionName:
+        name_.Add(run);
+        if (pos < text.size() && text[pos] == ']') {
+          EndSectionName();
+          ++pos;
+        }
+        break;
+      case LinePart::kEntryName:
+        name_.Add(run);
+        if (pos < text.size() && text[pos] == '=') {
+          EndEntryName();
+          ++pos;
+        }
+        break;
+      case LinePart::kValue:
+        value_.Add(run);
+        break;
+      case LinePart::kStart:
+      case LinePart::kSkip:
+        break;
     }
   }
 }
 
-void ProfileScanner::AddToLine(char c) {
-  switch (part_) {
-    case LinePart::kStart:
-      if (IsBlank(c)) return;
-      if (c == '[') {
-        name_.Clear();
-        part_ = LinePart::kSectionName;
-      } else if (c == ';' || !in_section_) {
-        part_ = LinePart::kSkip;
-      } else {
-        name_.Clear();
-        part_ = LinePart::kEntryName;
-        AddToLine(c);
-      }
-      return;
-    case LinePart::kSectionName:
-      if (c == ']') {
-        EndSectionName();
-      } else {
-        name_.Add(c);
-      }
-      return;
-    case LinePart::kEntryName:
-      if (c == '=') {
-        EndEntryName();
-      } else {
-        name_.Add(c);
-      }
-      return;
-    case LinePart::kValue:
-      value_.Add(c);
-      return;
-    case LinePart::kSkip:
-      return;
+// The first byte of a line that is not blank tells what the line is.
+void ProfileScanner::StartLine(char c) {
+  if (IsBlank(c)) return;
+  name_.Clear();
+  if (c == '[') {
+    part_ = LinePart::kSectionName;
+  } else if (c == ';' || !in_section_) {
+    part_ = LinePart::kSkip;
+  } else if (c == '=') {
+    part_ = LinePart::kEntryName;
+    EndEntryName();
+  } else {
+    name_.Add(std::string_view(&c, 1));
+    part_ = LinePart::kEntryName;
   }
 }
 

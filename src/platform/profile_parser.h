@@ -27,10 +27,10 @@ struct ProfileLookup {
 // to cut a value, however long the line.
 class TrimmedText {
  public:
-  explicit TrimmedText(std::size_t limit) : limit_(limit) {}
+  explicit TrimmedText(std::size_t limit);
 
   void Clear();
-  void Add(char c);
+  void Add(std::string_view text);
 
   // The length of the trimmed text, and as much of it as was kept.
   std::size_t length() const { return length_; }
@@ -51,6 +51,7 @@ class TrimmedText {
 // however long the text or its lines.
 class ProfileScanner {
  public:
+  // The names are kept as views: they must outlive the scanner.
   ProfileScanner(std::string_view section, std::string_view key);
 
   void Feed(std::string_view bytes);
@@ -69,13 +70,13 @@ class ProfileScanner {
   void FeedUtf16(std::string_view bytes);
   void AppendCodePoint(std::uint32_t code_point);
   void FeedText(std::string_view text);
-  void AddToLine(char c);
+  void StartLine(char c);
   void EndSectionName();
   void EndEntryName();
   void EndLine();
 
-  std::string section_;
-  std::string key_;
+  std::string_view section_;
+  std::string_view key_;
   ProfileLookup result_;
   bool settled_ = false;
 
