@@ -14,8 +14,21 @@
 
 namespace treepage {
 
+// The whole listing of a folder, read at the first search: every name in
+// one buffer, and the listing's order over them.
 struct SearchState {
-  std::vector<std::pair<std::string, std::uint32_t>> names;
+  struct Name {
+    std::size_t offset;
+    std::size_t length;
+    std::uint32_t attributes;
+  };
+
+  std::string_view NameAt(const Name& name) const {
+    return std::string_view(names).substr(name.offset, name.length);
+  }
+
+  std::string names;
+  std::vector<Name> listing;
   std::size_t next = 0;
 };
 
@@ -64,7 +77,7 @@ char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 
 
 // Names come in the order of their bytes with ASCII letters upper-cased;
 // names equal under that rule fall back to plain byte order.
-bool ListedBefore(const std::string& a, const std::string& b) {
+bool ListedBefore(std::string_view a, std::string_view b) {
   const std::size_t common = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < common; ++i) {
     const auto ua = static_cast<unsigned char>(AsciiUpper(a[i]));
@@ -77,10 +90,10 @@ bool ListedBefore(const std::string& a, const std::string& b) {
 
 bool Deliver(TSearchRec& rec) {
   SearchState& state = *rec.state;
-  if (state.next == state.names.size()) return false;
-  rec.Name = std::move(state.names[state.next].first);
-  rec.Attr = state.names[state.next].second;
-  ++state.next;
+  if (state.next == state.listing.size()) return false;
+  const SearchState::Name& name = state.listing[state.next++];
+  rec.Name.assign(state.NameAt(name));
+  rec.Attr = name.attributes;
   return true;
 }
 
@@ -97,22 +110,27 @@ int FindFirst(const std::string& pattern, std::uint32_t attribute_mask, TSearchR
   const std::uint32_t excluded = ~attribute_mask & (kFaHidden | kFaSysFile | kFaDirectory);
 
   auto state = std::make_unique<SearchState>();
-  std::vector<std::pair<std::string, std::uint32_t>> others;
+  auto add = [&state](std::string_view name, std::uint32_t attributes) {
+    state->listing.push_back({state->names.size(), name.size(), attributes});
+    state->names += name;
+  };
   for (const char* dot : {".", ".."}) {
     const std::uint32_t attributes =
         AttributesOf(dir_fd, dot, DT_DIR).value_or(kFaDirectory | kFaHidden);
-    if ((attributes & excluded) == 0) state->names.emplace_back(dot, attributes);
+    if ((attributes & excluded) == 0) add(dot, attributes);
   }
+  const std::size_t dots = state->listing.size();
   errno = 0;
   while (const dirent* entry = readdir(directory.get())) {
     const std::string_view name = entry->d_name;
     if (name == "." || name == "..") continue;
     const auto attributes = AttributesOf(dir_fd, entry->d_name, entry->d_type);
-    if (attributes && (*attributes & excluded) == 0) others.emplace_back(name, *attributes);
+    if (attributes && (*attributes & excluded) == 0) add(name, *attributes);
   }
-  std::sort(others.begin(), others.end(),
-            [](const auto& a, const auto& b) { return ListedBefore(a.first, b.first); });
-  std::move(others.begin(), others.end(), std::back_inserter(state->names));
+  std::sort(state->listing.begin() + static_cast<std::ptrdiff_t>(dots), state->listing.end(),
+            [&state](const SearchState::Name& a, const SearchState::Name& b) {
+              return ListedBefore(state->NameAt(a), state->NameAt(b));
+            });
 
   rec.state = std::move(state);
   if (!Deliver(rec)) {

@@ -96,7 +96,7 @@ ProfileLookup ReadProfile(const std::string& file_name, std::string_view section
     scanner.Feed(std::string_view(buffer, static_cast<std::size_t>(count)));
   }
   scanner.Finish();
-  return scanner.Result();
+  return scanner.TakeResult();
 }
 
 }  // namespace

@@ -22,22 +22,21 @@ bool NameIs(const TrimmedText& name, std::string_view wanted) {
 
 // A value loses one pair of matching quotes around it, then everything from a
 // NUL on, then whatever lies beyond the longest value.
-std::string FinishValue(const TrimmedText& value) {
-  std::string_view kept = value.kept();
-  if (value.length() >= 2 && (kept.front() == '"' || kept.front() == '\'') &&
-      value.last() == kept.front()) {
-    kept = kept.substr(1, value.length() - 2);
+std::string FinishValue(TrimmedText& value) {
+  const std::size_t length = value.length();
+  const char last = value.last();
+  std::string text = value.TakeKept();
+  if (length >= 2 && (text.front() == '"' || text.front() == '\'') && last == text.front()) {
+    text.erase(0, 1);
+    text.resize(std::min(text.size(), length - 2));
   }
-  kept = kept.substr(0, kept.find('\0'));
-  return std::string(kept.substr(0, kMaxProfileValue));
+  text.resize(std::min({text.size(), text.find('\0'), kMaxProfileValue}));
+  return text;
 }
 
 }  // namespace
 
-// Kept text rarely outgrows a short web address; its room is made once.
-TrimmedText::TrimmedText(std::size_t limit) : limit_(limit) {
-  kept_.reserve(std::min<std::size_t>(limit, 256));
-}
+TrimmedText::TrimmedText(std::size_t limit) : limit_(limit) {}
 
 void TrimmedText::Clear() {
   kept_.clear();
@@ -46,12 +45,22 @@ void TrimmedText::Clear() {
   last_ = 0;
 }
 
+std::string TrimmedText::TakeKept() {
+  kept_.resize(std::min(kept_.size(), length_));
+  return std::move(kept_);
+}
+
 void TrimmedText::Add(std::string_view text) {
   if (count_ == 0) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     if (text.empty()) return;
   }
-  kept_.append(text.substr(0, limit_ - kept_.size()));
+  const std::string_view keep = text.substr(0, limit_ - kept_.size());
+  if (kept_.size() + keep.size() > kept_.capacity()) {
+    // Kept text rarely outgrows a short web address: room for one, at once.
+    kept_.reserve(std::max(kept_.size() + keep.size(), std::min<std::size_t>(limit_, 256)));
+  }
+  kept_.append(keep);
   for (std::size_t i = text.size(); i > 0; --i) {
     if (!IsBlank(text[i - 1])) {
       length_ = count_ + i;
@@ -294,7 +303,7 @@ ProfileLookup LookUpProfileKey(std::string_view text, std::string_view section,
   ProfileScanner scanner(section, key);
   scanner.Feed(text);
   scanner.Finish();
-  return scanner.Result();
+  return scanner.TakeResult();
 }
 
 }  // namespace treepage

@@ -31,6 +31,8 @@ class TrimmedText {
 
   void Clear();
   void Add(std::string_view text);
+  // Hands over the kept text, emptied of what lies beyond the trimmed end.
+  std::string TakeKept();
 
   // The length of the trimmed text, and as much of it as was kept.
   std::size_t length() const { return length_; }
@@ -61,6 +63,7 @@ class ProfileScanner {
   // No later text can change the lookup; the caller may stop feeding.
   bool Settled() const { return settled_; }
   const ProfileLookup& Result() const { return result_; }
+  ProfileLookup TakeResult() { return std::move(result_); }
 
  private:
   enum class Encoding { kUndecided, kBytes, kUtf16Le, kUtf16Be };
