@@ -1,0 +1,33 @@
+# Makes the Debian package, checks its file list, unpacks it into a
+# throw-away root and runs the unpacked program on the example folder: its
+# page must equal the one the build's own program writes.
+set(work ${BUILD_DIR}/package-check)
+file(REMOVE_RECURSE ${work})
+file(MAKE_DIRECTORY ${work}/root)
+execute_process(COMMAND ${CPACK} --config ${BUILD_DIR}/CPackConfig.cmake -B ${work}
+                RESULT_VARIABLE packed OUTPUT_QUIET)
+file(GLOB package ${work}/treepage_${VERSION}_*.deb)
+if(NOT packed EQUAL 0 OR NOT package)
+  message(FATAL_ERROR "cpack made no treepage_${VERSION}_*.deb")
+endif()
+execute_process(COMMAND dpkg-deb -c ${package} OUTPUT_VARIABLE listing RESULT_VARIABLE listed)
+foreach(file IN ITEMS ./usr/bin/treepage ./usr/share/man/man1/treepage.1
+                      ./usr/share/doc/treepage/README.md)
+  string(FIND "${listing}" " ${file}\n" found)
+  if(NOT listed EQUAL 0 OR found EQUAL -1)
+    message(FATAL_ERROR "${package} lacks ${file}:\n${listing}")
+  endif()
+endforeach()
+execute_process(COMMAND dpkg-deb -x ${package} ${work}/root RESULT_VARIABLE unpacked)
+execute_process(COMMAND ${work}/root/usr/bin/treepage ${EXAMPLE} ${work}/installed.html
+                RESULT_VARIABLE ran_installed)
+execute_process(COMMAND ${PROGRAM} ${EXAMPLE} ${work}/built.html RESULT_VARIABLE ran_built)
+if(NOT unpacked EQUAL 0 OR NOT ran_installed EQUAL 0 OR NOT ran_built EQUAL 0)
+  message(FATAL_ERROR "the unpacked program did not run")
+endif()
+file(READ ${work}/installed.html installed_page)
+file(READ ${work}/built.html built_page)
+if(NOT installed_page STREQUAL built_page OR NOT installed_page MATCHES "https://www.debian.org/")
+  message(FATAL_ERROR "the installed program wrote another page")
+endif()
+message(STATUS "${package}")
