@@ -1,0 +1,141 @@
+// Pages that treepage wrote, opened in headless Chromium: the DOM the browser
+// builds must hold exactly the names and addresses, and nothing from them may
+// run as script.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+
+#include "support/run_program.h"
+#include "support/temp_tree.h"
+
+namespace treepage {
+namespace {
+
+using testing::RunOptions;
+using testing::RunResult;
+using testing::TempTree;
+
+// Undoes the escaping of the browser's own serialization of the DOM.
+std::string Unescape(std::string text) {
+  const std::pair<std::string_view, std::string_view> references[] = {
+      {"&quot;", "\""}, {"&lt;", "<"}, {"&gt;", ">"}, {"&nbsp;", "\xC2\xA0"}, {"&amp;", "&"}};
+  for (const auto& [reference, character] : references) {
+    for (std::size_t pos = 0; (pos = text.find(reference, pos)) != std::string::npos;) {
+      text.replace(pos, reference.size(), character);
+      pos += character.size();
+    }
+  }
+  return text;
+}
+
+std::size_t Count(std::string_view text, std::string_view piece) {
+  std::size_t count = 0;
+  for (std::size_t pos = 0; (pos = text.find(piece, pos)) != std::string_view::npos; ++pos) {
+    ++count;
+  }
+  return count;
+}
+
+struct Row {
+  bool heading;
+  std::string target;  // empty for a heading
+  std::string text;
+
+  bool operator==(const Row&) const = default;
+};
+
+void PrintTo(const Row& row, std::ostream* out) {
+  *out << (row.heading ? "heading " : "link ") << row.target << " | " << row.text;
+}
+
+class Browser : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (testing::RunProgram("chromium", {"--version"}).exit_code == 0) return;
+    const char* ci = std::getenv("CI");
+    if (ci != nullptr && std::string(ci) == "true") FAIL() << "no chromium on this machine";
+    GTEST_SKIP() << "no chromium on this machine (apt-get install chromium)";
+  }
+
+  // The DOM as Chromium built it from the page.
+  std::string DumpDom(const std::string& page) {
+    const RunResult run = testing::RunProgram(
+        "chromium",
+        {"--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+         "--disable-background-networking", "--disable-component-update", "--disable-sync",
+         "--user-data-dir=" + tree.Folder("profile"), "--dump-dom", "file://" + page});
+    EXPECT_EQ(run.exit_code, 0) << run.standard_error;
+    return run.standard_output;
+  }
+
+  std::vector<Row> Rows(const std::string& dom) {
+    std::vector<Row> rows;
+    const std::regex row(
+        "<tr>(?:<td align=\"center\"><b>(.*?)</b></td>|<td><a href=\"(.*?)\">(.*?)</a></td>)</tr>");
+    for (auto it = std::sregex_iterator(dom.begin(), dom.end(), row); it != std::sregex_iterator();
+         ++it) {
+      const std::smatch& match = *it;
+      if (match[1].matched) {
+        rows.push_back({true, "", Unescape(match[1])});
+      } else {
+        rows.push_back({false, Unescape(match[2]), Unescape(match[3])});
+      }
+    }
+    return rows;
+  }
+
+  TempTree tree;
+};
+
+TEST_F(Browser, RowsHoldTheNamesAndAddressesByteForByte) {
+  const std::string hostile_address =
+      "https://x.test/?q=\"a\"&b=<c>\"><script>document.title='owned'</script>";
+  tree.File("root/Fish & Chips/menu <2024> \"new\".txt");
+  tree.File("root/Fish & Chips/Deeper/caf\xC3\xA9 \xE2\x98\x95.url",
+            "[InternetShortcut]\r\nURL=https://caf\xC3\xA9.test/men\xC3\xBC\r\n");
+  tree.File("root/<img src=x onerror=\"document.title='owned'\">.txt");
+  tree.File("root/hostile.url", "[InternetShortcut]\r\nURL=" + hostile_address + "\r\n");
+  tree.File("root/na\xC3\xAFve.pdf");
+  RunOptions here;
+  here.working_folder = tree.root();
+  ASSERT_EQ(testing::RunProgram(TREEPAGE_EXE, {"root", "page.html"}, here).exit_code, 0);
+
+  const std::string dom = DumpDom(tree.Path("page.html"));
+  EXPECT_EQ(Rows(dom),
+            (std::vector<Row>{
+                {false, "root/<img src=x onerror=\"document.title='owned'\">.txt",
+                 "<img src=x onerror=\"document.title='owned'\">"},
+                {true, "", "Fish & Chips"},
+                {true, "", "Fish & Chips/Deeper"},
+                {false, "https://caf\xC3\xA9.test/men\xC3\xBC", "caf\xC3\xA9 \xE2\x98\x95"},
+                {false, "root/Fish & Chips/menu <2024> \"new\".txt", "menu <2024> \"new\""},
+                {false, hostile_address, "hostile"},
+                {false, "root/na\xC3\xAFve.pdf", "na\xC3\xAFve"},
+            }));
+  // Nothing from a name or an address became an element or ran.
+  EXPECT_NE(dom.find("<title>Folder List</title>"), std::string::npos);
+  EXPECT_EQ(dom.find("<img"), std::string::npos);
+  EXPECT_EQ(dom.find("<script"), std::string::npos);
+}
+
+TEST_F(Browser, EveryEntryIsOneRowOfTheTable) {
+  tree.File("root/a.txt");
+  tree.Folder("root/empty");
+  tree.File("root/z/b.url", "[InternetShortcut]\r\nURL=http://b.test/\r\n");
+  RunOptions here;
+  here.working_folder = tree.root();
+  ASSERT_EQ(testing::RunProgram(TREEPAGE_EXE, {"root", "page.html"}, here).exit_code, 0);
+  const std::string dom = DumpDom(tree.Path("page.html"));
+  EXPECT_EQ(Rows(dom), (std::vector<Row>{{false, "root/a.txt", "a"},
+                                         {true, "", "empty"},
+                                         {true, "", "z"},
+                                         {false, "http://b.test/", "b"}}));
+  // One table, and no row of the table outside those.
+  EXPECT_EQ(Count(dom, "<table"), 1u);
+  EXPECT_EQ(Count(dom, "<tr>"), 4u);
+}
+
+}  // namespace
+}  // namespace treepage
