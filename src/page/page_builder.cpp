@@ -40,15 +40,19 @@ void AppendLinkCell(std::string& page, const std::string& root_folder, const std
   const bool is_shortcut =
       parts.extension == "url" && parts.name_part.find('.') != std::string_view::npos;
   page += "<td><a href=\"";
-  AppendHtmlText(page, is_shortcut ? ReadShortcutUrl(path) : path);
+  if (is_shortcut) {
+    AppendHtmlText(page, ReadShortcutUrl(path));
+  } else {
+    AppendHtmlText(page, path);
+  }
   page += "\">";
   AppendHtmlText(page, parts.base_name.empty() ? parts.name_part : parts.base_name);
   page += "</a></td>";
 }
 
 // Room for the page as it will most likely come out, so that it is not
-// copied again and again while it grows; shortcuts count with an address of
-// typical length.
+// copied again and again while it grows: every row with room for a web
+// address of typical length.
 std::size_t ExpectedPageSize(const std::string& root_folder, const TStringList& entry_list) {
   constexpr std::size_t kRowMarkup = 64;
   constexpr std::size_t kTypicalAddress = 80;
