@@ -68,14 +68,18 @@ class WindowsBuild : public ::testing::Test {
     return testing::RunProgram("wine", wine_arguments, options);
   }
 
-  // Lists tree/root with both builds, by the same relative names.
-  void ExpectSamePage() {
+  // Lists tree/root with both builds, from the tree's own folder.
+  void RunBoth(const std::string& linux_output, const std::string& windows_output) {
     RunOptions here;
     here.working_folder = tree.root();
-    const RunResult linux_run = testing::RunProgram(TREEPAGE_EXE, {"root", "linux.html"}, here);
-    const RunResult windows_run = RunWindows({"root", "windows.html"});
-    ASSERT_EQ(linux_run.exit_code, 0) << linux_run.standard_error;
-    ASSERT_EQ(windows_run.exit_code, 0) << windows_run.standard_error;
+    const RunResult linux_run = testing::RunProgram(TREEPAGE_EXE, {"root", linux_output}, here);
+    const RunResult windows_run = RunWindows({"root", windows_output});
+    EXPECT_EQ(linux_run.exit_code, 0) << linux_run.standard_error;
+    EXPECT_EQ(windows_run.exit_code, 0) << windows_run.standard_error;
+  }
+
+  void ExpectSamePage() {
+    RunBoth("linux.html", "windows.html");
     EXPECT_EQ(WithSlashes(ReadWholeFile(tree.Path("windows.html"))),
               ReadWholeFile(tree.Path("linux.html")));
   }
@@ -115,10 +119,7 @@ TEST_F(WindowsBuild, SamePageWhenTheOutputExistsInsideTheRoot) {
   tree.File("root/a.txt");
   tree.File("root/linux.html", "old");
   tree.File("root/windows.html", "old");
-  RunOptions here;
-  here.working_folder = tree.root();
-  ASSERT_EQ(testing::RunProgram(TREEPAGE_EXE, {"root", "root/linux.html"}, here).exit_code, 0);
-  ASSERT_EQ(RunWindows({"root", "root\\windows.html"}).exit_code, 0);
+  RunBoth("root/linux.html", "root\\windows.html");
   const std::string windows_page = ReadWholeFile(tree.Path("root/windows.html"));
   EXPECT_NE(windows_page.find("root\\windows.html"), std::string::npos);
   EXPECT_EQ(WithSlashes(windows_page), ReadWholeFile(tree.Path("root/linux.html")));
@@ -173,10 +174,7 @@ TEST_F(WindowsBuild, KnownDifferencesOfTheShortcutReader) {
   tree.File("root/a.url", "[InternetShortcut\r\nURL=http://n.test/\r\n");
   tree.File("root/b.url", "[InternetShortcut]\r\n=value\r\nURL=http://v.test/\r\n");
   tree.File("root/c.url", "[InternetShortcut]]\r\nURL=http://t.test/\r\n");
-  RunOptions here;
-  here.working_folder = tree.root();
-  ASSERT_EQ(testing::RunProgram(TREEPAGE_EXE, {"root", "linux.html"}, here).exit_code, 0);
-  ASSERT_EQ(RunWindows({"root", "windows.html"}).exit_code, 0);
+  RunBoth("linux.html", "windows.html");
   const std::string linux_page = ReadWholeFile(tree.Path("linux.html"));
   const std::string windows_page = ReadWholeFile(tree.Path("windows.html"));
   for (const char* address : {"http://n.test/", "http://v.test/", "http://t.test/"}) {

@@ -15,12 +15,6 @@ TStringList Scan(const std::string& root) {
   return entries;
 }
 
-TStringList NativeEntries(std::initializer_list<std::string_view> entries) {
-  TStringList native;
-  for (std::string_view entry : entries) native.push_back(Native(entry));
-  return native;
-}
-
 // The folder News is entered; Old carries the read-only flag too, so it is
 // listed like a file and nothing below it is.
 class FolderScannerTest : public ::testing::Test {
@@ -36,7 +30,7 @@ class FolderScannerTest : public ::testing::Test {
 
   testing::TempTree tree;
   const TStringList expected =
-      NativeEntries({"Mail.url", "News/", "News/Local/", "News/Site.url", "Old", "readme"});
+      Native({"Mail.url", "News/", "News/Local/", "News/Site.url", "Old", "readme"});
 };
 
 TEST_F(FolderScannerTest, ListsDepthFirstInPreOrder) { EXPECT_EQ(Scan(tree.root()), expected); }
@@ -49,7 +43,7 @@ TEST_F(FolderScannerTest, EntriesDoNotDependOnHowTheRootIsSpelled) {
 TEST_F(FolderScannerTest, AppendsBehindWhatTheListHolds) {
   TStringList entries = {"earlier"};
   ScanFolder(tree.Path("News"), entries, Native("News/"));
-  EXPECT_EQ(entries, NativeEntries({"earlier", "News/Local/", "News/Site.url"}));
+  EXPECT_EQ(entries, Native({"earlier", "News/Local/", "News/Site.url"}));
 }
 
 TEST(FolderScanner, MissingRootOrFileRootGivesNoEntries) {
@@ -64,7 +58,7 @@ TEST(FolderScanner, NamesOfEveryShapeAreListedUnchanged) {
   tree.File("a.b.url");
   tree.File(".profile");
   tree.File("x.y/readme");
-  EXPECT_EQ(Scan(tree.root()), NativeEntries({".profile", "a.b.url", "x.y/", "x.y/readme"}));
+  EXPECT_EQ(Scan(tree.root()), Native({".profile", "a.b.url", "x.y/", "x.y/readme"}));
 }
 
 }  // namespace

@@ -13,12 +13,6 @@ using testing::Link;
 using testing::Native;
 using testing::Page;
 
-TStringList NativeEntries(std::initializer_list<std::string_view> entries) {
-  TStringList native;
-  for (std::string_view entry : entries) native.push_back(Native(entry));
-  return native;
-}
-
 TEST(SplitEntryName, CutsNamePartBaseNameAndExtension) {
   const std::pair<std::string, EntryName> cases[] = {
       {"News.url", {"News.url", "News", "url"}},
@@ -49,7 +43,7 @@ TEST(BuildPage, WorkedExampleByteForByte) {
   testing::TempTree tree;
   tree.File("News.url", "[InternetShortcut]\r\nURL=http://news.test/today\r\n");
   const std::string& root = tree.root();
-  EXPECT_EQ(BuildPage(root, NativeEntries({"News.url", "notes.txt", "Tools/", "Tools/manual.pdf"})),
+  EXPECT_EQ(BuildPage(root, Native({"News.url", "notes.txt", "Tools/", "Tools/manual.pdf"})),
             Page({Link("http://news.test/today", "News"), Link(tree.Path("notes.txt"), "notes"),
                   Heading("Tools"), Link(tree.Path("Tools/manual.pdf"), "manual")}));
 }
@@ -60,9 +54,9 @@ TEST(BuildPage, RowsForEachKindOfEntry) {
   tree.File(".url", "[InternetShortcut]\r\nURL=http://dot.test/\r\n");
   tree.File("url", "[InternetShortcut]\r\nURL=http://never.test/\r\n");
   tree.File("News.URL", "[InternetShortcut]\r\nURL=http://never.test/\r\n");
-  EXPECT_EQ(BuildPage(tree.root(), NativeEntries({"/", "Tools/Old/", "missing.url", "empty.url",
-                                                  "News.URL", "News.Url", "file.", "readme",
-                                                  ".profile", ".url", "url", "a.b.url"})),
+  EXPECT_EQ(BuildPage(tree.root(),
+                      Native({"/", "Tools/Old/", "missing.url", "empty.url", "News.URL", "News.Url",
+                              "file.", "readme", ".profile", ".url", "url", "a.b.url"})),
             Page({Heading("&nbsp;"), Heading(Native("Tools/Old")), Link("http://", "missing"),
                   Link("", "empty"), Link(tree.Path("News.URL"), "News"),
                   Link(tree.Path("News.Url"), "News"), Link(tree.Path("file."), "file"),
@@ -80,7 +74,7 @@ TEST(BuildPage, RootIsJoinedUnchanged) {
 TEST(BuildPage, MarkupCharactersAreEscapedEverywhere) {
   testing::TempTree tree;
   tree.File("s.url", "[InternetShortcut]\r\nURL=http://x.test/?a=1&b=\"2\"><script>\r\n");
-  EXPECT_EQ(BuildPage(tree.root(), NativeEntries({"<b>&\"/", "<b>&\"/a'b>.txt", "s.url"})),
+  EXPECT_EQ(BuildPage(tree.root(), Native({"<b>&\"/", "<b>&\"/a'b>.txt", "s.url"})),
             Page({Heading("&lt;b&gt;&amp;&quot;"),
                   Link(tree.Path("&lt;b&gt;&amp;&quot;/a'b&gt;.txt"), "a'b&gt;"),
                   Link("http://x.test/?a=1&amp;b=&quot;2&quot;&gt;&lt;script&gt;", "s")}));

@@ -20,6 +20,12 @@ std::string Native(std::string_view path) {
   return native;
 }
 
+std::vector<std::string> Native(std::initializer_list<std::string_view> paths) {
+  std::vector<std::string> native;
+  for (std::string_view path : paths) native.push_back(Native(path));
+  return native;
+}
+
 TempTree::TempTree() {
   std::random_device random;
   for (int attempt = 0; root_.empty(); ++attempt) {

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace treepage::testing {
 
 // `path` with each "/" replaced by this platform's separator.
 std::string Native(std::string_view path);
+// The same for a list of relative entries.
+std::vector<std::string> Native(std::initializer_list<std::string_view> paths);
 
 // A real folder under the system's temporary folder, removed with all it
 // holds when the object goes. Paths given to its members are relative to it,
