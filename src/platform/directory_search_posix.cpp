@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/ascii_case.h"
 #include "platform/directory_search.h"
 #include "platform/posix_error.h"
 
@@ -72,8 +73,6 @@ std::optional<std::uint32_t> AttributesOf(int dir_fd, const char* name, unsigned
   }
   return attributes;
 }
-
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Names come in the order of their bytes with ASCII letters upper-cased;
 // names equal under that rule fall back to plain byte order.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/ascii_case.h"
 #include "platform/ini_file.h"
 
 namespace treepage {
@@ -12,12 +13,6 @@ struct TIniFile::Impl {
 };
 
 namespace {
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 // The key names the section lists, each ended by a NUL. The profile API
 // signals a cut list by filling the buffer to its size less 2: then a

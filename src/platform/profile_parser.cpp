@@ -2,19 +2,14 @@
 
 #include <algorithm>
 
+#include "platform/ascii_case.h"
+
 namespace treepage {
 namespace {
 
 constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
 
 bool NameIs(const TrimmedText& name, std::string_view wanted) {
   return name.length() == wanted.size() && EqualsIgnoringAsciiCase(name.kept(), wanted);
