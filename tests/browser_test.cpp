@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <regex>
 
 #include "support/run_program.h"
@@ -53,10 +52,8 @@ void PrintTo(const Row& row, std::ostream* out) {
 class Browser : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (testing::RunProgram("chromium", {"--version"}).exit_code == 0) return;
-    const char* ci = std::getenv("CI");
-    if (ci != nullptr && std::string(ci) == "true") FAIL() << "no chromium on this machine";
-    GTEST_SKIP() << "no chromium on this machine (apt-get install chromium)";
+    testing::RequireTool(testing::RunProgram("chromium", {"--version"}).exit_code == 0,
+                         "no chromium on this machine (apt-get install chromium)");
   }
 
   // The DOM as Chromium built it from the page.

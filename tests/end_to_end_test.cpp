@@ -1,7 +1,6 @@
 // The built program on real temporary trees: what a user sees.
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <regex>
 
@@ -26,11 +25,6 @@ const std::string kShortcut =
 
 RunResult Treepage(const std::vector<std::string>& arguments, const RunOptions& options = {}) {
   return testing::RunProgram(TREEPAGE_EXE, arguments, options);
-}
-
-bool Exists(const std::string& path) {
-  struct stat status;
-  return lstat(path.c_str(), &status) == 0;
 }
 
 void ExpectQuietSuccess(const RunResult& result) {
@@ -58,7 +52,7 @@ TEST(Arguments, AnyCountButTwoDoesNothing) {
   for (const auto& arguments : argument_lists) {
     SCOPED_TRACE(arguments.size());
     ExpectQuietSuccess(Treepage(arguments));
-    EXPECT_FALSE(Exists(out));
+    EXPECT_FALSE(testing::PathExists(out));
   }
 }
 
@@ -146,7 +140,7 @@ TEST(Failure, OutputInAMissingFolder) {
   TempTree tree;
   const std::string out = tree.Path("missing/out.html");
   ExpectFailureReport(Treepage({tree.root(), out}), "EInOutError", "Invalid filename\\.");
-  EXPECT_FALSE(Exists(out));
+  EXPECT_FALSE(testing::PathExists(out));
 }
 
 TEST(Failure, OutputNamingAFolder) {

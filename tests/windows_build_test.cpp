@@ -2,9 +2,7 @@
 // the pages must agree once the separators are exchanged.
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <set>
@@ -23,11 +21,6 @@ using testing::TempTree;
 const std::string kWindowsBuild = TREEPAGE_WINDOWS_BUILD_DIR;
 const std::string kWindowsExe = kWindowsBuild + "/treepage.exe";
 const std::string kLauncherExe = kWindowsBuild + "/tests/treepage_launch.exe";
-
-bool Exists(const std::string& path) {
-  struct stat status;
-  return stat(path.c_str(), &status) == 0;
-}
 
 // A Unix path as Wine's drive Z: shows it.
 std::string WinePath(const std::string& unix_path) {
@@ -49,13 +42,10 @@ class WindowsBuild : public ::testing::Test {
  protected:
   void SetUp() override {
     const bool have_wine = testing::RunProgram("wine", {"--version"}).exit_code == 0;
-    if (have_wine && Exists(kWindowsExe) && Exists(kLauncherExe)) return;
-    const std::string why =
-        have_wine ? "no Windows build in " + kWindowsBuild + " (cmake --workflow --preset windows)"
-                  : "no wine on this machine";
-    const char* ci = std::getenv("CI");
-    if (ci != nullptr && std::string(ci) == "true") FAIL() << why;
-    GTEST_SKIP() << why;
+    testing::RequireTool(have_wine, "no wine on this machine");
+    testing::RequireTool(
+        testing::PathExists(kWindowsExe) && testing::PathExists(kLauncherExe),
+        "no Windows build in " + kWindowsBuild + " (cmake --workflow --preset windows)");
   }
 
   RunResult RunWindows(const std::vector<std::string>& arguments,
@@ -203,7 +193,7 @@ TEST_F(WindowsBuild, FailureReportIsAMessageBox) {
         std::string(c.message) + "\",[0-9a-f]{8} \"Application Error\",00002010\\)");
     EXPECT_TRUE(std::regex_search(run.standard_error, call));
   }
-  EXPECT_FALSE(Exists(tree.Path("missing")));
+  EXPECT_FALSE(testing::PathExists(tree.Path("missing")));
 }
 
 // The real command line, as CreateProcessA passes it, cut by the program's

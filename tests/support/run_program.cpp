@@ -1,5 +1,7 @@
 #include "support/run_program.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,6 +24,13 @@ std::string ReadAll(std::FILE* file) {
 }
 
 }  // namespace
+
+void RequireTool(bool present, const std::string& why) {
+  if (present) return;
+  const char* ci = std::getenv("CI");
+  if (ci != nullptr && std::string(ci) == "true") FAIL() << why;
+  GTEST_SKIP() << why;
+}
 
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                      const RunOptions& options) {

@@ -20,6 +20,11 @@ struct RunResult {
   long peak_resident_kib = 0;  // the program's largest resident set
 };
 
+// For a test that needs a tool which may be missing here (Wine, Chromium):
+// unless `present`, the test fails under CI=true and is skipped elsewhere,
+// saying `why`. Call it from SetUp.
+void RequireTool(bool present, const std::string& why);
+
 // Runs `program` with `arguments` and waits for it to end.
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                      const RunOptions& options = {});

@@ -76,4 +76,9 @@ std::string ReadWholeFile(const std::string& path) {
   return content.str();
 }
 
+bool PathExists(const std::string& path) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(path, error));
+}
+
 }  // namespace treepage::testing

@@ -44,4 +44,7 @@ class TempTree {
 
 std::string ReadWholeFile(const std::string& path);
 
+// Whether anything, even a dangling link, stands at `path`.
+bool PathExists(const std::string& path);
+
 }  // namespace treepage::testing
