@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
 #include <regex>
 
 #include "support/run_program.h"
@@ -49,6 +53,24 @@ void PrintTo(const Row& row, std::ostream* out) {
   *out << (row.heading ? "heading " : "link ") << row.target << " | " << row.text;
 }
 
+// The bytes a file: URL names, its percent-encoding undone.
+std::string FilePathOf(const std::string& url) {
+  const std::string_view scheme = "file://";
+  if (!url.starts_with(scheme)) return "not a file URL: " + url;
+  std::string path;
+  for (std::size_t i = scheme.size(); i < url.size(); ++i) {
+    if (url[i] == '%' && i + 2 < url.size() &&
+        std::isxdigit(static_cast<unsigned char>(url[i + 1])) &&
+        std::isxdigit(static_cast<unsigned char>(url[i + 2]))) {
+      path += static_cast<char>(std::stoi(url.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else {
+      path += url[i];
+    }
+  }
+  return path;
+}
+
 class Browser : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -81,6 +103,24 @@ class Browser : public ::testing::Test {
       }
     }
     return rows;
+  }
+
+  // Every link of the page as the browser resolved it against the page's
+  // own address: a copy of the page beside it, with a script at its end
+  // that writes each link's resolved address in place of its text (or says
+  // that the browser took part of it for a query or a fragment).
+  std::vector<std::string> ResolvedLinks(const std::string& page) {
+    const std::string probe = page + ".probe.html";
+    std::filesystem::copy_file(page, probe);
+    std::ofstream(probe, std::ios::app)
+        << "<script>for (const a of document.querySelectorAll('a')) a.textContent ="
+           " a.search || a.hash ? 'query or fragment: ' + a.href"
+           " : a.protocol + '//' + a.host + a.pathname;</script>";
+    std::vector<std::string> links;
+    for (const Row& row : Rows(DumpDom(probe))) {
+      if (!row.heading) links.push_back(row.text);
+    }
+    return links;
   }
 
   TempTree tree;
@@ -132,6 +172,59 @@ TEST_F(Browser, EveryEntryIsOneRowOfTheTable) {
   // One table, and no row of the table outside those.
   EXPECT_EQ(Count(dom, "<table"), 1u);
   EXPECT_EQ(Count(dom, "<tr>"), 4u);
+}
+
+// A tree of names that hold every byte a Linux name can hold, and names a
+// browser would read as URL syntax: every file link must open its own file.
+class BrowserLinks : public Browser {
+ protected:
+  // Makes the files under `root_name` and returns their absolute paths.
+  std::vector<std::string> MakeTree(const std::string& root_name) {
+    std::vector<std::string> names = {" lead.txt",
+                                      "trail.txt ",
+                                      " both ",
+                                      "a%20b.txt",
+                                      "a%zz.txt",
+                                      "C# notes",
+                                      "what?.txt",
+                                      "back\\slash.txt",
+                                      "bad\xE9\xFF utf8.txt",
+                                      "caf\xC3\xA9 \xE2\x82\xAC.txt",
+                                      "odd #1 100%/inside.txt",
+                                      "sp /x.txt"};
+    for (int byte = 1; byte < 256; ++byte) {
+      if (byte != '/') names.push_back("x" + std::string(1, static_cast<char>(byte)) + "y.txt");
+    }
+    std::vector<std::string> paths;
+    for (const std::string& name : names) {
+      paths.push_back(std::filesystem::absolute(tree.File(root_name + "/" + name)).string());
+    }
+    std::sort(paths.begin(), paths.end());
+    return paths;
+  }
+
+  std::vector<std::string> ResolvedPaths(const std::string& page) {
+    std::vector<std::string> paths;
+    for (const std::string& link : ResolvedLinks(page)) paths.push_back(FilePathOf(link));
+    std::sort(paths.begin(), paths.end());
+    return paths;
+  }
+};
+
+TEST_F(BrowserLinks, EveryFileLinkOpensItsFileUnderARelativeRoot) {
+  const std::vector<std::string> files = MakeTree("root");
+  RunOptions here;
+  here.working_folder = tree.root();
+  ASSERT_EQ(testing::RunProgram(TREEPAGE_EXE, {"root", "page.html"}, here).exit_code, 0);
+  EXPECT_EQ(ResolvedPaths(tree.Path("page.html")), files);
+}
+
+TEST_F(BrowserLinks, EveryFileLinkOpensItsFileUnderAnAbsoluteRootWithSpaceAndHash) {
+  const std::vector<std::string> files = MakeTree("odd root #1");
+  ASSERT_EQ(testing::RunProgram(TREEPAGE_EXE, {tree.Path("odd root #1"), tree.Path("page.html")})
+                .exit_code,
+            0);
+  EXPECT_EQ(ResolvedPaths(tree.Path("page.html")), files);
 }
 
 }  // namespace

@@ -155,9 +155,9 @@ TEST(HostileTree, NamesOfAnyBytesStayInsideTheirMarkup) {
   EXPECT_EQ(ReadWholeFile(tree.Path("out.html")),
             Page({Link("javascript:&quot;&gt;&lt;script&gt;alert(2)&lt;/script&gt;",
                        "&lt;script&gt;alert(1)&lt;\\script&gt;"),
-                  Link(root + "/a\\b&amp;c&lt;d&gt;e&quot;f'.txt", "a\\b&amp;c&lt;d&gt;e&quot;f'"),
+                  Link(root + "/a%5Cb&amp;c&lt;d&gt;e&quot;f'.txt", "a\\b&amp;c&lt;d&gt;e&quot;f'"),
                   Heading("caf&#233; &#8364;"),
-                  Link(root + "/caf&#233; &#8364;/&#65533;&#65533;&#65533;(.txt",
+                  Link(root + "/caf&#233; &#8364;/%80%FF%C3(.txt",
                        "&#65533;&#65533;&#65533;(")}));
 }
 

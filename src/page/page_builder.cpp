@@ -41,9 +41,9 @@ void AppendLinkCell(std::string& page, const std::string& root_folder, const std
       parts.extension == "url" && parts.name_part.find('.') != std::string_view::npos;
   page += "<td><a href=\"";
   if (is_shortcut) {
-    AppendHtmlText(page, ReadShortcutUrl(path));
+    AppendAddress(page, ReadShortcutUrl(path));
   } else {
-    AppendHtmlText(page, path);
+    AppendFileLink(page, path);
   }
   page += "\">";
   AppendHtmlText(page, parts.base_name.empty() ? parts.name_part : parts.base_name);

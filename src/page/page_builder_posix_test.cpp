@@ -11,16 +11,39 @@ using testing::Link;
 using testing::Page;
 
 // UTF-8 names show in any browser: characters become references, stray bytes
-// the replacement character.
+// the replacement character in text and themselves, percent-encoded, in a link.
 TEST(BuildPagePosix, NonAsciiBytesBecomeCharacterReferences) {
-  EXPECT_EQ(BuildPage("/r\xC3\xA9", {"caf\xC3\xA9/", "caf\xC3\xA9/\xE2\x82\xAC \xFF.txt"}),
-            Page({Heading("caf&#233;"),
-                  Link("/r&#233;/caf&#233;/&#8364; &#65533;.txt", "&#8364; &#65533;")}));
+  EXPECT_EQ(
+      BuildPage("/r\xC3\xA9", {"caf\xC3\xA9/", "caf\xC3\xA9/\xE2\x82\xAC \xFF.txt"}),
+      Page({Heading("caf&#233;"), Link("/r&#233;/caf&#233;/&#8364; %FF.txt", "&#8364; &#65533;")}));
 }
 
 TEST(BuildPagePosix, BackslashIsPartOfAName) {
   EXPECT_EQ(SplitEntryName("d\\e/x\\y.txt"), (EntryName{"x\\y.txt", "x\\y", "txt"}));
   EXPECT_EQ(BuildPage("r", {"d\\e/"}), Page({Heading("d\\e")}));
+}
+
+// What Linux names may hold and a browser would misread in a link.
+TEST(BuildPagePosix, FileLinkTargetsEncodeWhatOnlyLinuxNamesHold) {
+  struct Case {
+    std::string root;
+    std::string entry;
+    std::string target;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"r", "what?.txt", "r/what%3F.txt", "what?"},
+      {"wh?", "x.txt", "wh%3F/x.txt", "x"},
+      {"r", "back\\slash.txt", "r/back%5Cslash.txt", "back\\slash"},
+      {"r", "t\tl\nc\r.txt", "r/t%09l%0Ac%0D.txt", "t\tl\nc\r"},
+      {"r", "\x01\x1F\x7F.txt", "r/%01%1F%7F.txt", "\x01\x1F\x7F"},
+      {"r", "caf\xE9.txt", "r/caf%E9.txt", "caf&#65533;"},
+      {"r", "caf\xC3\xA9?.txt", "r/caf&#233;%3F.txt", "caf&#233;?"},
+      {"r", "~!$'()*+,;=@[]^`{|}.txt", "r/~!$'()*+,;=@[]^`{|}.txt", "~!$'()*+,;=@[]^`{|}"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(BuildPage(c.root, {c.entry}), Page({Link(c.target, c.text)})) << c.entry;
+  }
 }
 
 }  // namespace

@@ -80,5 +80,37 @@ TEST(BuildPage, MarkupCharactersAreEscapedEverywhere) {
                   Link("http://x.test/?a=1&amp;b=&quot;2&quot;&gt;&lt;script&gt;", "s")}));
 }
 
+// A byte that a browser would take for URL syntax, or trim, is percent-encoded
+// in a link to a file's path, in the root as in the entry; link texts stay.
+TEST(BuildPage, FileLinkTargetsArePercentEncoded) {
+  struct Case {
+    std::string root;
+    std::string entry;
+    std::string target;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"r", "plain name.txt", "r/plain name.txt", "plain name"},
+      {"r", "a%20b.txt", "r/a%2520b.txt", "a%20b"},
+      {"r", "C# notes.txt", "r/C%23 notes.txt", "C# notes"},
+      {"odd root #1", "x.txt", "odd root %231/x.txt", "x"},
+      {"100%", "d%/x.txt", "100%25/d%25/x.txt", "x"},
+      {" r", "x.txt", "%20r/x.txt", "x"},
+      {"r", "x. ", "r/x.%20", "x"},
+      {" ", "x. ", "%20/x.%20", "x"},
+      {"r", "a & b#.txt", "r/a &amp; b%23.txt", "a &amp; b#"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(BuildPage(Native(c.root), {Native(c.entry)}), Page({Link(Native(c.target), c.text)}))
+        << c.root << " | " << c.entry;
+  }
+}
+
+TEST(BuildPage, ShortcutAddressesPassUnencoded) {
+  testing::TempTree tree;
+  tree.File("s.url", "[InternetShortcut]\r\nURL=http://x.test/a%20b?q=1%#frag \r\n");
+  EXPECT_EQ(BuildPage(tree.root(), {"s.url"}), Page({Link("http://x.test/a%20b?q=1%#frag", "s")}));
+}
+
 }  // namespace
 }  // namespace treepage

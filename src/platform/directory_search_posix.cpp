@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/ascii_case.h"
 #include "platform/directory_search.h"
 #include "platform/posix_error.h"
+#include "text/ascii_case.h"
 
 namespace treepage {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/ascii_case.h"
 #include "platform/ini_file.h"
+#include "text/ascii_case.h"
 
 namespace treepage {
 

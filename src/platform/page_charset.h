@@ -5,8 +5,22 @@
 
 namespace treepage {
 
-// Appends a run of bytes from 0x80 to 0xFF to the page in the form in which
-// this platform's names show correctly in a page that declares no charset.
-void AppendHighBytes(std::string& page, std::string_view bytes);
+// Where text stands in the page: a browser reads each place differently.
+enum class PageField {
+  kText,      // a heading or a link text
+  kFileLink,  // the target of a link to a file's path
+  kAddress,   // a web address read from a shortcut
+};
+
+// Appends a run of bytes from 0x80 to 0xFF to `field` of the page, in the
+// form in which this platform's names show, and open, correctly in a page
+// that declares no charset.
+void AppendHighBytes(std::string& page, std::string_view bytes, PageField field);
+
+// Whether an ASCII byte of a file's path must be percent-encoded in a link
+// target, beyond "%" and "#", which every platform's names may hold: a byte
+// that this platform allows in a name and a browser would read as URL syntax
+// or drop.
+bool IsReservedInFileLink(char byte);
 
 }  // namespace treepage

@@ -16,7 +16,7 @@ class AppendHighBytesTest : public ::testing::TestWithParam<CharsetCase> {};
 
 TEST_P(AppendHighBytesTest, WritesReferences) {
   std::string page = "x";
-  AppendHighBytes(page, GetParam().bytes);
+  AppendHighBytes(page, GetParam().bytes, PageField::kText);
   EXPECT_EQ(page, "x" + std::string(GetParam().page_text));
 }
 
@@ -50,6 +50,14 @@ INSTANTIATE_TEST_SUITE_P(
         CharsetCase{"\xE2\x82", "&#65533;&#65533;"},    // cut short
         CharsetCase{"\xC3\xC3\xA9", "&#65533;&#233;"},  // a lead byte cut off by another
         CharsetCase{"\xE2\x82\xAC\x80", "&#8364;&#65533;"}));
+
+// In a link, a byte outside any well-formed sequence is percent-encoded, so
+// that the link still names the file's own bytes; characters stay references.
+TEST(AppendHighBytesFileLink, MalformedBytesArePercentEncoded) {
+  std::string page;
+  AppendHighBytes(page, "\xC3\xA9\xFF\xE2\x82\xC0\x80\xE2\x82\xAC", PageField::kFileLink);
+  EXPECT_EQ(page, "&#233;%FF%E2%82%C0%80&#8364;");
+}
 
 }  // namespace
 }  // namespace treepage

@@ -1,0 +1,62 @@
+#include "text/utf8.h"
+
+namespace treepage {
+namespace {
+
+struct Utf8Form {
+  std::size_t length;
+  unsigned char second_min;
+  unsigned char second_max;
+};
+
+// The well-formed sequences by their first byte.
+Utf8Form FormFor(unsigned char lead) {
+  if (lead >= 0xC2 && lead <= 0xDF) return {2, 0x80, 0xBF};
+  if (lead == 0xE0) return {3, 0xA0, 0xBF};
+  if (lead == 0xED) return {3, 0x80, 0x9F};
+  if (lead >= 0xE1 && lead <= 0xEF) return {3, 0x80, 0xBF};
+  if (lead == 0xF0) return {4, 0x90, 0xBF};
+  if (lead >= 0xF1 && lead <= 0xF3) return {4, 0x80, 0xBF};
+  if (lead == 0xF4) return {4, 0x80, 0x8F};
+  return {0, 0, 0};
+}
+
+}  // namespace
+
+DecodedChar DecodeUtf8(std::string_view bytes) {
+  if (bytes.empty()) return {0, 0};
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  if (lead < 0x80) return {lead, 1};
+  const Utf8Form form = FormFor(lead);
+  if (form.length == 0 || bytes.size() < form.length) return {0, 0};
+  const auto second = static_cast<unsigned char>(bytes[1]);
+  if (second < form.second_min || second > form.second_max) return {0, 0};
+  std::uint32_t code_point = lead & (0x7Fu >> form.length);
+  for (std::size_t i = 1; i < form.length; ++i) {
+    const auto next = static_cast<unsigned char>(bytes[i]);
+    if ((next & 0xC0) != 0x80) return {0, 0};
+    code_point = (code_point << 6) | (next & 0x3Fu);
+  }
+  return {code_point, form.length};
+}
+
+void AppendUtf8(std::string& text, std::uint32_t code_point) {
+  auto byte = [&text](std::uint32_t value) { text += static_cast<char>(value); };
+  if (code_point < 0x80) {
+    byte(code_point);
+  } else if (code_point < 0x800) {
+    byte(0xC0 | (code_point >> 6));
+    byte(0x80 | (code_point & 0x3F));
+  } else if (code_point < 0x10000) {
+    byte(0xE0 | (code_point >> 12));
+    byte(0x80 | ((code_point >> 6) & 0x3F));
+    byte(0x80 | (code_point & 0x3F));
+  } else {
+    byte(0xF0 | (code_point >> 18));
+    byte(0x80 | ((code_point >> 12) & 0x3F));
+    byte(0x80 | ((code_point >> 6) & 0x3F));
+    byte(0x80 | (code_point & 0x3F));
+  }
+}
+
+}  // namespace treepage
