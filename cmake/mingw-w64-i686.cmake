@@ -1,22 +1,6 @@
 # Cross-compiles the 32-bit Windows program with MinGW-w64; the tests run
 # under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(TREEPAGE_MINGW_PREFIX i686-w64-mingw32)
-# The POSIX thread model gives GoogleTest its std::mutex; linked statically,
-# it adds no DLL to the program.
-set(CMAKE_C_COMPILER ${TREEPAGE_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TREEPAGE_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TREEPAGE_MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TREEPAGE_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-find_program(TREEPAGE_WINE wine)
-if(TREEPAGE_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${TREEPAGE_WINE})
-endif()
+set(TREEPAGE_WINE_NAMES wine)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
