@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <regex>
+#include <set>
 
 #include "support/page_text.h"
 #include "support/run_program.h"
@@ -179,6 +183,137 @@ TEST(Failure, ReadOnlyOutputFileUnprivileged) {
   nobody.unprivileged = true;
   ExpectFailureReport(Treepage({tree.root(), out}, nobody), "EInOutError", "File access denied\\.");
   EXPECT_EQ(ReadWholeFile(out), "old page");
+}
+
+std::set<std::string> NamesIn(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+unsigned PermissionBits(const std::string& path) {
+  struct stat status {};
+  stat(path.c_str(), &status);
+  return status.st_mode & 07777;
+}
+
+// A tree whose page is about 70 KiB, and the page treepage writes for it.
+class Replacement : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < 500; ++i) tree.File("root/" + std::string(100, 'n') + std::to_string(i));
+    tree.Folder("out");
+    tree.Chmod("out", 0777);
+    root = tree.Path("root");
+    ExpectQuietSuccess(Treepage({root, tree.Path("expected.html")}));
+    page = ReadWholeFile(tree.Path("expected.html"));
+    ASSERT_GT(page.size(), 64u * 1024);
+  }
+
+  TempTree tree;
+  std::string root;
+  std::string page;
+};
+
+// A write that fails part way (here at a 16 KiB file-size limit; a full disk
+// or an I/O error does the same) leaves the old page byte for byte, and no
+// other file beside it.
+TEST_F(Replacement, FailedWriteLeavesTheOldPage) {
+  const std::string out = tree.File("out/page.html", "old page");
+  RunOptions limited;
+  limited.file_size_limit = 16 * 1024;
+  ExpectFailureReport(Treepage({root, out}, limited), "EInOutError", "I/O error 31\\.");
+  EXPECT_EQ(ReadWholeFile(out), "old page");
+  EXPECT_EQ(NamesIn(tree.Path("out")), std::set<std::string>{"page.html"});
+}
+
+TEST_F(Replacement, FailedWriteOfANewPageLeavesNoFile) {
+  RunOptions limited;
+  limited.file_size_limit = 16 * 1024;
+  ExpectFailureReport(Treepage({root, tree.Path("out/page.html")}, limited), "EInOutError",
+                      "I/O error 31\\.");
+  EXPECT_EQ(NamesIn(tree.Path("out")), std::set<std::string>{});
+}
+
+TEST_F(Replacement, PermissionBitsAreKept) {
+  const std::string out = tree.File("out/page.html", "old page");
+  tree.Chmod("out/page.html", 0640);
+  ExpectQuietSuccess(Treepage({root, out}));
+  EXPECT_EQ(ReadWholeFile(out), page);
+  EXPECT_EQ(PermissionBits(out), 0640u);
+  EXPECT_EQ(NamesIn(tree.Path("out")), std::set<std::string>{"page.html"});
+}
+
+// The link stays a link; the file it points to gets the page, and so does a
+// file that a dangling link names.
+TEST_F(Replacement, SymbolicLinkStaysALink) {
+  const std::string real = tree.File("out/real.html", "old page");
+  const std::string link = tree.Symlink("out/link.html", "real.html");
+  tree.Symlink("out/chain.html", link);
+  ExpectQuietSuccess(Treepage({root, tree.Path("out/chain.html")}));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_TRUE(std::filesystem::is_symlink(tree.Path("out/chain.html")));
+  EXPECT_EQ(ReadWholeFile(real), page);
+
+  tree.Symlink("out/dangling.html", "new.html");
+  ExpectQuietSuccess(Treepage({root, tree.Path("out/dangling.html")}));
+  EXPECT_TRUE(std::filesystem::is_symlink(tree.Path("out/dangling.html")));
+  EXPECT_EQ(ReadWholeFile(tree.Path("out/new.html")), page);
+  EXPECT_EQ(
+      NamesIn(tree.Path("out")),
+      (std::set<std::string>{"chain.html", "dangling.html", "link.html", "new.html", "real.html"}));
+}
+
+// A second hard link would be cut off from the page by a rename: the file is
+// written in place, and both names show the new page.
+TEST_F(Replacement, HardLinksBothShowTheNewPage) {
+  const std::string out = tree.File("out/page.html", std::string(100000, 'o'));
+  std::filesystem::create_hard_link(out, tree.Path("out/other.html"));
+  ExpectQuietSuccess(Treepage({root, out}));
+  EXPECT_EQ(ReadWholeFile(out), page);
+  EXPECT_EQ(ReadWholeFile(tree.Path("out/other.html")), page);
+}
+
+// A folder that takes no new file: its writable page is written in place.
+TEST_F(Replacement, FolderWithoutWritePermissionUnprivileged) {
+  const std::string out = tree.File("out/page.html", std::string(100000, 'o'));
+  tree.Chmod("out/page.html", 0666);
+  tree.Chmod("out", 0555);
+  RunOptions nobody;
+  nobody.unprivileged = true;
+  ExpectQuietSuccess(Treepage({root, out}, nobody));
+  EXPECT_EQ(ReadWholeFile(out), page);
+  EXPECT_EQ(NamesIn(tree.Path("out")), std::set<std::string>{"page.html"});
+}
+
+// A read-only page is refused before anything is created.
+TEST_F(Replacement, ReadOnlyPageUnprivilegedIsRefusedAndUntouched) {
+  const std::string out = tree.File("out/page.html", "old page");
+  tree.Chmod("out/page.html", 0444);
+  RunOptions nobody;
+  nobody.unprivileged = true;
+  ExpectFailureReport(Treepage({root, out}, nobody), "EInOutError", "File access denied\\.");
+  EXPECT_EQ(ReadWholeFile(out), "old page");
+  EXPECT_EQ(NamesIn(tree.Path("out")), std::set<std::string>{"page.html"});
+}
+
+// Standard output is written as it stands: a pipe streams the page, and a
+// shell's ">>" appends it, never cutting what the file held.
+TEST_F(Replacement, StandardOutputAsTheOutput) {
+  RunOptions piped;
+  piped.standard_output_to_pipe = true;
+  const RunResult run = Treepage({root, "/dev/stdout"}, piped);
+  EXPECT_EQ(run.exit_code, 0) << run.standard_error;
+  EXPECT_EQ(run.standard_output, page);
+
+  const std::string log = tree.File("out/log", "earlier line\n");
+  RunOptions appended;
+  appended.standard_output_appended_to = log;
+  ExpectQuietSuccess(Treepage({root, "/dev/stdout"}, appended));
+  EXPECT_EQ(ReadWholeFile(log), "earlier line\n" + page);
+  EXPECT_EQ(NamesIn(tree.Path("out")), std::set<std::string>{"log"});
 }
 
 TEST(Run, UnreadableSubfolderHasNoEntriesUnprivileged) {

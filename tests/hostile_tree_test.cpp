@@ -157,8 +157,7 @@ TEST(HostileTree, NamesOfAnyBytesStayInsideTheirMarkup) {
                        "&lt;script&gt;alert(1)&lt;\\script&gt;"),
                   Link(root + "/a%5Cb&amp;c&lt;d&gt;e&quot;f'.txt", "a\\b&amp;c&lt;d&gt;e&quot;f'"),
                   Heading("caf&#233; &#8364;"),
-                  Link(root + "/caf&#233; &#8364;/%80%FF%C3(.txt",
-                       "&#65533;&#65533;&#65533;(")}));
+                  Link(root + "/caf&#233; &#8364;/%80%FF%C3(.txt", "&#65533;&#65533;&#65533;(")}));
 }
 
 }  // namespace

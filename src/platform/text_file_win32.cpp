@@ -14,15 +14,77 @@ constexpr std::size_t kBlockSize = 128;
 
 HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
+// The folder part of a path with its final separator (or drive colon); empty
+// for a bare name.
+std::string FolderOf(const std::string& path) {
+  const std::size_t end = path.find_last_of("\\/:");
+  return end == std::string::npos ? std::string() : path.substr(0, end + 1);
+}
+
+// A new, empty file in `folder` under a name that no other file has.
+HANDLE CreateReplacement(const std::string& folder, std::string& name) {
+  for (unsigned attempt = 0;; ++attempt) {
+    name = folder + ".treepage-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(attempt) + ".tmp";
+    const HANDLE handle = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS || attempt == 1000) {
+      return handle;
+    }
+  }
+}
+
+// Whether an open file is one that a new file may replace: a file on disk
+// with no further hard link (a device such as NUL is written in place).
+bool Replaceable(HANDLE file) {
+  if (GetFileType(file) != FILE_TYPE_DISK) return false;
+  BY_HANDLE_FILE_INFORMATION information;
+  return GetFileInformationByHandle(file, &information) && information.nNumberOfLinks == 1;
+}
+
 }  // namespace
 
 TextFile::TextFile(std::string name) : name_(std::move(name)) {}
 
+TextFile::~TextFile() {
+  if (handle_ != -1) CloseHandle(AsHandle(handle_));
+  if (!replacement_.empty()) DeleteFileA(replacement_.c_str());
+}
+
 void TextFile::Rewrite() {
-  const HANDLE handle = CreateFileA(name_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) RaiseLastError();
+  // The old file is opened as it stands, so that it is refused exactly as
+  // creating it anew would be refused, before anything is created.
+  const HANDLE old = CreateFileA(name_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (old == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND) RaiseLastError();
+  if (old != INVALID_HANDLE_VALUE) {
+    handle_ = reinterpret_cast<std::intptr_t>(old);
+    // Creating a file over a hidden or system one with plain attributes is
+    // refused.
+    const DWORD attributes = GetFileAttributesA(name_.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0) {
+      RaiseInOutError(ERROR_ACCESS_DENIED);
+    }
+    if (!Replaceable(old)) {
+      if (GetFileType(old) == FILE_TYPE_DISK && !SetEndOfFile(old)) RaiseLastError();
+      return;
+    }
+  }
+
+  std::string replacement;
+  const HANDLE handle = CreateReplacement(FolderOf(name_), replacement);
+  if (handle == INVALID_HANDLE_VALUE) {
+    if (old == INVALID_HANDLE_VALUE) RaiseLastError();
+    // The folder takes no new file, but the file itself may be written.
+    if (!SetEndOfFile(old)) RaiseLastError();
+    return;
+  }
+  // The old file must be closed before it can be replaced.
+  if (old != INVALID_HANDLE_VALUE) CloseHandle(old);
   handle_ = reinterpret_cast<std::intptr_t>(handle);
+  replacement_ = std::move(replacement);
+  replaced_ = old != INVALID_HANDLE_VALUE ? name_ : std::string();
 }
 
 void TextFile::Write(std::string_view text) {
@@ -39,6 +101,15 @@ void TextFile::Close() {
   const HANDLE handle = AsHandle(handle_);
   handle_ = -1;
   if (!CloseHandle(handle)) RaiseLastError();
+  if (replacement_.empty()) return;
+  // ReplaceFile keeps the old file's attributes, security and creation time.
+  const BOOL in_place =
+      replaced_.empty()
+          ? MoveFileExA(replacement_.c_str(), name_.c_str(), MOVEFILE_REPLACE_EXISTING)
+          : ReplaceFileA(name_.c_str(), replacement_.c_str(), nullptr,
+                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+  if (!in_place) RaiseLastError();
+  replacement_.clear();
 }
 
 void TextFile::WriteHeldBack() {
