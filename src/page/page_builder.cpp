@@ -4,6 +4,7 @@
 
 #include "page/html_text.h"
 #include "page/shortcut.h"
+#include "platform/ini_file.h"
 #include "platform/path_separator.h"
 
 namespace treepage {
@@ -31,7 +32,8 @@ void AppendHeadingCell(std::string& page, const std::string& folder_entry) {
 
 // `path` is scratch space, kept from row to row so that its memory is reused.
 void AppendLinkCell(std::string& page, const std::string& root_folder, const std::string& entry,
-                    const EntryName& parts, std::string& path) {
+                    const EntryName& parts, const ShortcutReader& read_shortcut,
+                    std::string& path) {
   path.assign(root_folder);
   path += kPathSeparator;
   path += entry;
@@ -41,7 +43,7 @@ void AppendLinkCell(std::string& page, const std::string& root_folder, const std
       parts.extension == "url" && parts.name_part.find('.') != std::string_view::npos;
   page += "<td><a href=\"";
   if (is_shortcut) {
-    AppendAddress(page, ReadShortcutUrl(path));
+    AppendAddress(page, read_shortcut(path));
   } else {
     AppendFileLink(page, path);
   }
@@ -80,7 +82,8 @@ EntryName SplitEntryName(std::string_view entry) {
   return parts;
 }
 
-std::string BuildPage(const std::string& root_folder, const TStringList& entry_list) {
+std::string BuildPage(const std::string& root_folder, const TStringList& entry_list,
+                      const ShortcutReader& read_shortcut) {
   std::string page;
   page.reserve(ExpectedPageSize(root_folder, entry_list));
   page += kHeader;
@@ -91,12 +94,18 @@ std::string BuildPage(const std::string& root_folder, const TStringList& entry_l
     if (parts.name_part.empty()) {
       AppendHeadingCell(page, entry);
     } else {
-      AppendLinkCell(page, root_folder, entry, parts, path);
+      AppendLinkCell(page, root_folder, entry, parts, read_shortcut, path);
     }
     page += "</tr>\r\n";
   }
   page += kFooter;
   return page;
+}
+
+std::string BuildPage(const std::string& root_folder, const TStringList& entry_list) {
+  TreeFolders folders(root_folder + kPathSeparator);
+  return BuildPage(root_folder, entry_list,
+                   [&folders](const std::string& path) { return ReadShortcutUrl(path, &folders); });
 }
 
 }  // namespace treepage

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,11 +19,19 @@ struct EntryName {
 
 EntryName SplitEntryName(std::string_view entry);
 
+// Gives the address stored in the Internet shortcut at a path.
+using ShortcutReader = std::function<std::string(const std::string& path)>;
+
 // The whole page for the entries of `entry_list`, one table row each: a bold,
 // centred heading for a folder entry, a link for a file entry. A file links to
 // its path (`root_folder`, the separator, the entry); an Internet shortcut
-// (extension exactly "url") to the address stored in it. Every line ends in
-// CR LF.
+// (extension exactly "url") to the address that `read_shortcut` gives for
+// that path. Every line ends in CR LF.
+std::string BuildPage(const std::string& root_folder, const TStringList& entry_list,
+                      const ShortcutReader& read_shortcut);
+
+// The same, reading the shortcuts on disk through the folders below
+// `root_folder` as they stand (never through a link to a folder below it).
 std::string BuildPage(const std::string& root_folder, const TStringList& entry_list);
 
 }  // namespace treepage

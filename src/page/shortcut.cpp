@@ -4,8 +4,8 @@
 
 namespace treepage {
 
-std::string ReadShortcutUrl(const std::string& path) {
-  TIniFile shortcut(path);
+std::string ReadShortcutUrl(const std::string& path, TreeFolders* folders) {
+  TIniFile shortcut(path, folders);
   if (!shortcut.ValueExists("InternetShortcut", "URL")) return "http://";
   return shortcut.ReadString("InternetShortcut", "URL", "?");
 }

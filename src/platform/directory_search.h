@@ -36,6 +36,13 @@ struct TSearchRec {
 // with no search open. "." and ".." come first.
 int FindFirst(const std::string& pattern, std::uint32_t attribute_mask, TSearchRec& rec);
 
+// Opens a search for `pattern` in the folder named by the name that the open
+// search `parent` delivered last, as FindFirst does, but only while that
+// folder is still the plain folder the parent's listing saw: a folder that
+// was swapped for a link since, here or anywhere above it, yields nothing.
+int FindFirstBelow(const TSearchRec& parent, const std::string& pattern,
+                   std::uint32_t attribute_mask, TSearchRec& rec);
+
 // Fills `rec` with the next name. Returns 0 on success, otherwise an error
 // code (also at the normal end of the listing).
 int FindNext(TSearchRec& rec);

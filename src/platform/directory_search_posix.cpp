@@ -1,6 +1,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -15,6 +16,14 @@
 
 namespace treepage {
 
+// A folder as the system knows it, whatever path leads there.
+struct FolderIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+
+  bool operator==(const FolderIdentity&) const = default;
+};
+
 // The whole listing of a folder, read at the first search: every name in
 // one buffer, and the listing's order over them.
 struct SearchState {
@@ -22,6 +31,7 @@ struct SearchState {
     std::size_t offset;
     std::size_t length;
     std::uint32_t attributes;
+    FolderIdentity identity;  // what the name led to when it was listed
   };
 
   std::string_view NameAt(const Name& name) const {
@@ -40,28 +50,22 @@ namespace {
 
 constexpr std::string_view kAllNames = "*.*";
 
-class Directory {
- public:
-  // An empty folder path names the current folder.
-  explicit Directory(std::string_view path)
-      : dir_(opendir(path.empty() ? "." : std::string(path).c_str())) {}
-  ~Directory() {
-    if (dir_ != nullptr) closedir(dir_);
-  }
-  Directory(const Directory&) = delete;
-  Directory& operator=(const Directory&) = delete;
-
-  DIR* get() const { return dir_; }
-
- private:
-  DIR* dir_;
-};
+// The folder a search pattern names: an empty folder path is the current
+// folder, and a final "/" is dropped, since it would make the system follow
+// a link in the last part.
+std::string FolderOfPattern(std::string_view pattern) {
+  if (pattern.ends_with(kAllNames)) pattern.remove_suffix(kAllNames.size());
+  while (pattern.size() > 1 && pattern.ends_with('/')) pattern.remove_suffix(1);
+  return pattern.empty() ? std::string(".") : std::string(pattern);
+}
 
 // Windows attributes for one name; none when the name cannot be examined
 // (a dangling link, say), which keeps it out of the listing.
-std::optional<std::uint32_t> AttributesOf(int dir_fd, const char* name, unsigned char type) {
+std::optional<std::uint32_t> AttributesOf(int dir_fd, const char* name, unsigned char type,
+                                          FolderIdentity& identity) {
   struct stat target;
   if (fstatat(dir_fd, name, &target, 0) != 0) return std::nullopt;
+  identity = {target.st_dev, target.st_ino};
   std::uint32_t attributes = S_ISDIR(target.st_mode) ? kFaDirectory : kFaArchive;
   if ((target.st_mode & 0222) == 0) attributes |= kFaReadOnly;
   if (name[0] == '.') attributes |= kFaHidden;
@@ -98,34 +102,38 @@ bool Deliver(TSearchRec& rec) {
 
 }  // namespace
 
-int FindFirst(const std::string& pattern, std::uint32_t attribute_mask, TSearchRec& rec) {
-  rec.state.reset();
-  std::string_view folder = pattern;
-  if (folder.ends_with(kAllNames)) folder.remove_suffix(kAllNames.size());
+namespace {
 
-  Directory directory(folder);
-  if (directory.get() == nullptr) return WindowsErrorCode(errno);
-  const int dir_fd = dirfd(directory.get());
+// Reads the whole listing of the open folder `fd` into `rec`.
+int ListFolder(int fd, std::uint32_t attribute_mask, TSearchRec& rec) {
+  DIR* const directory = fdopendir(fd);
+  if (directory == nullptr) {
+    const int error = errno;
+    close(fd);
+    return WindowsErrorCode(error);
+  }
   const std::uint32_t excluded = ~attribute_mask & (kFaHidden | kFaSysFile | kFaDirectory);
 
   auto state = std::make_unique<SearchState>();
-  auto add = [&state](std::string_view name, std::uint32_t attributes) {
-    state->listing.push_back({state->names.size(), name.size(), attributes});
+  auto add = [&state](std::string_view name, std::uint32_t attributes, FolderIdentity identity) {
+    state->listing.push_back({state->names.size(), name.size(), attributes, identity});
     state->names += name;
   };
+  FolderIdentity identity;
   for (const char* dot : {".", ".."}) {
     const std::uint32_t attributes =
-        AttributesOf(dir_fd, dot, DT_DIR).value_or(kFaDirectory | kFaHidden);
-    if ((attributes & excluded) == 0) add(dot, attributes);
+        AttributesOf(fd, dot, DT_DIR, identity).value_or(kFaDirectory | kFaHidden);
+    if ((attributes & excluded) == 0) add(dot, attributes, identity);
   }
   const std::size_t dots = state->listing.size();
   errno = 0;
-  while (const dirent* entry = readdir(directory.get())) {
+  while (const dirent* entry = readdir(directory)) {
     const std::string_view name = entry->d_name;
     if (name == "." || name == "..") continue;
-    const auto attributes = AttributesOf(dir_fd, entry->d_name, entry->d_type);
-    if (attributes && (*attributes & excluded) == 0) add(name, *attributes);
+    const auto attributes = AttributesOf(fd, entry->d_name, entry->d_type, identity);
+    if (attributes && (*attributes & excluded) == 0) add(name, *attributes, identity);
   }
+  closedir(directory);
   std::sort(state->listing.begin() + static_cast<std::ptrdiff_t>(dots), state->listing.end(),
             [&state](const SearchState::Name& a, const SearchState::Name& b) {
               return ListedBefore(state->NameAt(a), state->NameAt(b));
@@ -137,6 +145,37 @@ int FindFirst(const std::string& pattern, std::uint32_t attribute_mask, TSearchR
     return kErrorNoMoreFiles;
   }
   return 0;
+}
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+}  // namespace
+
+int FindFirst(const std::string& pattern, std::uint32_t attribute_mask, TSearchRec& rec) {
+  rec.state.reset();
+  const int fd = open(FolderOfPattern(pattern).c_str(), kFolderFlags);
+  if (fd < 0) return WindowsErrorCode(errno);
+  return ListFolder(fd, attribute_mask, rec);
+}
+
+// The folder is opened by its path, without following a link in its last
+// part, and must be the very folder that the parent's listing found, as its
+// device and inode tell. The parent's own listing was checked the same way,
+// so a folder swapped anywhere on the path since leads elsewhere and is not
+// read.
+int FindFirstBelow(const TSearchRec& parent, const std::string& pattern,
+                   std::uint32_t attribute_mask, TSearchRec& rec) {
+  rec.state.reset();
+  if (parent.state == nullptr || parent.state->next == 0) return kErrorPathNotFound;
+  const FolderIdentity listed = parent.state->listing[parent.state->next - 1].identity;
+  const int fd = open(FolderOfPattern(pattern).c_str(), kFolderFlags | O_NOFOLLOW);
+  if (fd < 0) return WindowsErrorCode(errno);
+  struct stat status;
+  if (fstat(fd, &status) != 0 || FolderIdentity{status.st_dev, status.st_ino} != listed) {
+    close(fd);
+    return kErrorPathNotFound;
+  }
+  return ListFolder(fd, attribute_mask, rec);
 }
 
 int FindNext(TSearchRec& rec) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -92,6 +93,61 @@ TEST(DirectorySearch, MaskLeavesOutHiddenAndFolders) {
   EXPECT_EQ(rec.Name, "plain");
   EXPECT_NE(FindNext(rec), 0);
   FindClose(rec);
+}
+
+// Moves `rec` on to `name`; false when the listing has no such name.
+bool MoveTo(TSearchRec& rec, const std::string& name) {
+  while (rec.Name != name) {
+    if (FindNext(rec) != 0) return false;
+  }
+  return true;
+}
+
+// Replaces the folder `relative` with a link to `target`, keeping the folder
+// under another name.
+void SwapForLink(testing::TempTree& tree, const std::string& relative, const std::string& target) {
+  std::filesystem::rename(tree.Path(relative), tree.Path(relative + ".old"));
+  tree.Symlink(relative, target);
+}
+
+// A folder that the listing saw as a plain folder, swapped for a link to a
+// folder outside the tree before its own search: nothing is found there.
+TEST(DirectorySearch, SubfolderSwappedForALinkIsNotSearched) {
+  testing::TempTree tree;
+  tree.File("root/zzz/mine.txt");
+  tree.File("root/aaa/sibling.txt");
+  const std::string secret = tree.Folder("secret");
+  tree.File("secret/private-key.pem");
+
+  TSearchRec parent;
+  ASSERT_EQ(FindFirst(tree.Path("root") + "/*.*", kFaAnyFile, parent), 0);
+  ASSERT_TRUE(MoveTo(parent, "aaa"));
+  TSearchRec sibling;
+  EXPECT_EQ(FindFirstBelow(parent, tree.Path("root/aaa") + "/*.*", kFaAnyFile, sibling), 0);
+  ASSERT_TRUE(MoveTo(parent, "zzz"));
+  SwapForLink(tree, "root/zzz", secret);
+  TSearchRec swapped;
+  EXPECT_NE(FindFirstBelow(parent, tree.Path("root/zzz") + "/*.*", kFaAnyFile, swapped), 0);
+  EXPECT_NE(FindNext(swapped), 0);
+}
+
+// The same when a folder further up is swapped: the path now leads to
+// another folder of the same name, which is not the one listed.
+TEST(DirectorySearch, FolderBelowASwappedParentIsNotSearched) {
+  testing::TempTree tree;
+  tree.File("root/a/b/mine.txt");
+  const std::string secret = tree.Folder("secret");
+  tree.File("secret/b/passwords.txt");
+
+  TSearchRec root;
+  ASSERT_EQ(FindFirst(tree.Path("root") + "/*.*", kFaAnyFile, root), 0);
+  ASSERT_TRUE(MoveTo(root, "a"));
+  TSearchRec a;
+  ASSERT_EQ(FindFirstBelow(root, tree.Path("root/a") + "/*.*", kFaAnyFile, a), 0);
+  ASSERT_TRUE(MoveTo(a, "b"));
+  SwapForLink(tree, "root/a", secret);
+  TSearchRec b;
+  EXPECT_NE(FindFirstBelow(a, tree.Path("root/a/b") + "/*.*", kFaAnyFile, b), 0);
 }
 
 }  // namespace

@@ -50,6 +50,21 @@ int FindFirst(const std::string& pattern, std::uint32_t attribute_mask, TSearchR
   return 0;
 }
 
+// Windows has no search relative to an open folder: right before the search,
+// the folder is checked again to be a plain folder, not a reparse point (a
+// link or junction) that was put in its place since it was listed.
+int FindFirstBelow(const TSearchRec&, const std::string& pattern, std::uint32_t attribute_mask,
+                   TSearchRec& rec) {
+  const std::string folder = pattern.substr(0, pattern.find_last_of("\\/"));
+  const DWORD attributes = GetFileAttributesA(folder.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return static_cast<int>(GetLastError());
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+      (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    return ERROR_PATH_NOT_FOUND;
+  }
+  return FindFirst(pattern, attribute_mask, rec);
+}
+
 int FindNext(TSearchRec& rec) {
   if (rec.state == nullptr) return ERROR_NO_MORE_FILES;
   WIN32_FIND_DATAA data;

@@ -6,11 +6,34 @@
 
 namespace treepage {
 
+// The folders below one root through which profile files are opened. On
+// Linux each folder below the root is opened relative to its parent and never
+// through a symbolic link, so a folder swapped for a link after it was listed
+// is not entered (the root itself is taken as given, links included); the
+// folders of the last file stay open for the next. One for each run of
+// reads, used by one thread at a time.
+class TreeFolders {
+ public:
+  // `root_prefix`: the root folder with the separator that joins it to the
+  // paths below it. A file whose path does not begin so is opened by its path.
+  explicit TreeFolders(std::string root_prefix);
+  ~TreeFolders();
+  TreeFolders(const TreeFolders&) = delete;
+  TreeFolders& operator=(const TreeFolders&) = delete;
+
+  struct Impl;
+
+ private:
+  friend class TIniFile;
+  std::unique_ptr<Impl> impl_;
+};
+
 // Reads values from a profile (INI) file. Never writes to it.
 class TIniFile {
  public:
-  // Records the file name; no file is touched yet.
-  explicit TIniFile(std::string file_name);
+  // Records the file name, and the folders to open it through (none: by its
+  // path); no file is touched yet.
+  explicit TIniFile(std::string file_name, TreeFolders* folders = nullptr);
   ~TIniFile();
   TIniFile(const TIniFile&) = delete;
   TIniFile& operator=(const TIniFile&) = delete;

@@ -2,8 +2,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
+#include <vector>
 
 #include "platform/ini_file.h"
 #include "platform/profile_parser.h"
@@ -14,6 +16,7 @@ namespace treepage {
 // for the next question about the same pair.
 struct TIniFile::Impl {
   std::string file_name;
+  TreeFolders* folders;
   std::string section;
   std::string key;
   std::optional<ProfileLookup> lookup;
@@ -25,44 +28,11 @@ namespace {
 
 constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-// Shortcuts are read folder by folder. Opening each one relative to its
-// folder, which stays open until a file of another folder comes, spares the
-// system walking the whole path again for every file.
-class FolderOfLastFile {
- public:
-  FolderOfLastFile() = default;
-  ~FolderOfLastFile() { Forget(); }
-  FolderOfLastFile(const FolderOfLastFile&) = delete;
-  FolderOfLastFile& operator=(const FolderOfLastFile&) = delete;
-
-  int Open(const std::string& file_name) {
-    const std::size_t slash = file_name.rfind('/');
-    if (slash == std::string::npos) return open(file_name.c_str(), kReadFlags);
-    const std::string_view folder = std::string_view(file_name).substr(0, slash + 1);
-    if (fd_ < 0 || folder != folder_) {
-      Forget();
-      folder_ = folder;
-      fd_ = open(folder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-      if (fd_ < 0) return -1;
-    }
-    return openat(fd_, file_name.c_str() + slash + 1, kReadFlags);
-  }
-
- private:
-  void Forget() {
-    if (fd_ >= 0) close(fd_);
-    fd_ = -1;
-  }
-
-  std::string folder_;
-  int fd_ = -1;
-};
-
-FolderOfLastFile folder_of_last_file;
+constexpr int kFolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 
 class ReadOnlyFile {
  public:
-  explicit ReadOnlyFile(const std::string& name) : fd_(folder_of_last_file.Open(name)) {}
+  explicit ReadOnlyFile(int fd) : fd_(fd) {}
   ~ReadOnlyFile() {
     if (fd_ >= 0) close(fd_);
   }
@@ -80,10 +50,9 @@ bool IsRegularFile(const struct stat& status) { return S_ISREG(status.st_mode); 
 // The lookup over the whole file; an empty lookup when the file is missing,
 // unreadable or anything but a regular file. The open never waits (for the
 // writer of a FIFO, say), and nothing but a regular file is read.
-ProfileLookup ReadProfile(const std::string& file_name, std::string_view section,
-                          std::string_view key) {
+ProfileLookup ReadProfile(int fd, std::string_view section, std::string_view key) {
   struct stat status;
-  const ReadOnlyFile file(file_name);
+  const ReadOnlyFile file(fd);
   if (file.fd() < 0 || fstat(file.fd(), &status) != 0 || !IsRegularFile(status)) return {};
 
   ProfileScanner scanner(section, key);
@@ -101,18 +70,75 @@ ProfileLookup ReadProfile(const std::string& file_name, std::string_view section
 
 }  // namespace
 
+// Shortcuts come folder by folder, in the order of the walk: the folders of
+// the last file stay open, and a file in another folder opens only the
+// folders where its path parts from the last one.
+struct TreeFolders::Impl {
+  struct OpenFolder {
+    std::string name;
+    int fd;
+  };
+
+  ~Impl() {
+    CloseFrom(0);
+    if (root_fd >= 0) close(root_fd);
+  }
+
+  void CloseFrom(std::size_t depth) {
+    for (std::size_t i = depth; i < chain.size(); ++i) close(chain[i].fd);
+    chain.resize(std::min(depth, chain.size()));
+  }
+
+  int OpenFile(const std::string& path);
+
+  std::string root_prefix;
+  int root_fd = -1;
+  std::vector<OpenFolder> chain;  // the folders below the root, outermost first
+};
+
+int TreeFolders::Impl::OpenFile(const std::string& path) {
+  if (!path.starts_with(root_prefix)) return open(path.c_str(), kReadFlags);
+  if (root_fd < 0) {
+    root_fd = open(root_prefix.empty() ? "." : root_prefix.c_str(), kFolderFlags);
+    if (root_fd < 0) return -1;
+  }
+  std::string_view rest = std::string_view(path).substr(root_prefix.size());
+  std::size_t depth = 0;
+  for (std::size_t slash; (slash = rest.find('/')) != std::string_view::npos; ++depth) {
+    const std::string_view name = rest.substr(0, slash);
+    rest.remove_prefix(slash + 1);
+    if (depth < chain.size() && chain[depth].name == name) continue;
+    CloseFrom(depth);
+    const int parent = depth == 0 ? root_fd : chain[depth - 1].fd;
+    const int fd = openat(parent, std::string(name).c_str(), kFolderFlags | O_NOFOLLOW);
+    if (fd < 0) return -1;
+    chain.push_back({std::string(name), fd});
+  }
+  CloseFrom(depth);
+  return openat(depth == 0 ? root_fd : chain[depth - 1].fd, std::string(rest).c_str(), kReadFlags);
+}
+
+TreeFolders::TreeFolders(std::string root_prefix) : impl_(std::make_unique<Impl>()) {
+  impl_->root_prefix = std::move(root_prefix);
+}
+
+TreeFolders::~TreeFolders() = default;
+
 const ProfileLookup& TIniFile::Impl::LookUp(std::string_view wanted_section,
                                             std::string_view wanted_key) {
   if (!lookup || section != wanted_section || key != wanted_key) {
     section = wanted_section;
     key = wanted_key;
-    lookup = ReadProfile(file_name, section, key);
+    const int fd = folders != nullptr ? folders->impl_->OpenFile(file_name)
+                                      : open(file_name.c_str(), kReadFlags);
+    lookup = ReadProfile(fd, section, key);
   }
   return *lookup;
 }
 
-TIniFile::TIniFile(std::string file_name) : impl_(std::make_unique<Impl>()) {
+TIniFile::TIniFile(std::string file_name, TreeFolders* folders) : impl_(std::make_unique<Impl>()) {
   impl_->file_name = std::move(file_name);
+  impl_->folders = folders;
 }
 
 TIniFile::~TIniFile() = default;

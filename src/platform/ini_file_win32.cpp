@@ -33,7 +33,13 @@ std::vector<char> KeyNames(const std::string& section, const std::string& file_n
 
 }  // namespace
 
-TIniFile::TIniFile(std::string file_name) : impl_(std::make_unique<Impl>()) {
+// The profile functions take paths; the folder search checks for links.
+struct TreeFolders::Impl {};
+
+TreeFolders::TreeFolders(std::string) {}
+TreeFolders::~TreeFolders() = default;
+
+TIniFile::TIniFile(std::string file_name, TreeFolders*) : impl_(std::make_unique<Impl>()) {
   impl_->file_name = std::move(file_name);
 }
 

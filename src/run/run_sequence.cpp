@@ -40,7 +40,7 @@ void RunJob(const std::vector<std::string>& arguments) {
   TStringList EntryList;
   EnterStep(&ScanFolder);
   ScanFolder(RootFolder, EntryList, "");
-  EnterStep(&BuildPage);
+  EnterStep(static_cast<std::string (*)(const std::string&, const TStringList&)>(&BuildPage));
   const std::string PageText = BuildPage(RootFolder, EntryList);
   EnterStep(&WritePageFile);
   WritePageFile(OutputFile, PageText);
