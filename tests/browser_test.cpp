@@ -10,6 +10,7 @@
 #include <fstream>
 #include <regex>
 
+#include "page/page_builder.h"
 #include "support/run_program.h"
 #include "support/temp_tree.h"
 
@@ -191,7 +192,8 @@ class BrowserLinks : public Browser {
                                       "bad\xE9\xFF utf8.txt",
                                       "caf\xC3\xA9 \xE2\x82\xAC.txt",
                                       "odd #1 100%/inside.txt",
-                                      "sp /x.txt"};
+                                      "sp /x.txt",
+                                      "price\xC2\x80.txt"};
     for (int byte = 1; byte < 256; ++byte) {
       if (byte != '/') names.push_back("x" + std::string(1, static_cast<char>(byte)) + "y.txt");
     }
@@ -225,6 +227,25 @@ TEST_F(BrowserLinks, EveryFileLinkOpensItsFileUnderAnAbsoluteRootWithSpaceAndHas
                 .exit_code,
             0);
   EXPECT_EQ(ResolvedPaths(tree.Path("page.html")), files);
+}
+
+// A relative root whose first part holds ":" is no URL scheme to the browser.
+TEST_F(BrowserLinks, EveryFileLinkOpensItsFileUnderARootThatLooksLikeAScheme) {
+  const std::vector<std::string> files = MakeTree("Notes:work");
+  RunOptions here;
+  here.working_folder = tree.root();
+  ASSERT_EQ(testing::RunProgram(TREEPAGE_EXE, {"Notes:work", "page.html"}, here).exit_code, 0);
+  EXPECT_EQ(ResolvedPaths(tree.Path("page.html")), files);
+}
+
+// The page for the root "/" links "/bin/sh", not the network host "bin". It
+// is built from a few entries, not by walking this machine.
+TEST_F(BrowserLinks, PageForTheRootFolderLinksItsFiles) {
+  const auto no_shortcuts = [](const std::string&) { return std::string("http://"); };
+  const std::string page = tree.File(
+      "page.html", BuildPage("/", {"bin/", "bin/sh", "etc/host name", "a#b"}, no_shortcuts));
+  std::vector<std::string> expected = {"/a#b", "/bin/sh", "/etc/host name"};
+  EXPECT_EQ(ResolvedPaths(page), expected);
 }
 
 }  // namespace

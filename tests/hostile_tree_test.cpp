@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 #include "support/page_text.h"
@@ -98,21 +99,26 @@ TEST(HostileTree, LinkToAnAncestorIsListedNotFollowed) {
 
 // The reader holds a few kilobytes of a shortcut whatever its size; here the
 // address alone is one line of 200 MB.
-TEST(HostileTree, HugeShortcutIsReadInLittleMemory) {
+// A shortcut of the largest size still read, one long line, is read in
+// little memory; a larger one, even a sparse file of 20 GB, is not read at
+// all.
+TEST(HostileTree, HugeShortcutsAreReadInLittleMemoryOrNotAtAll) {
   TempTree tree;
   tree.Folder("root");
+  const std::string head = "[InternetShortcut]\r\nURL=http://huge.test/";
+  tree.File("root/largest.url", head + std::string((1 << 20) - head.size(), 'h'));
+  tree.File("root/over.url", head + std::string((1 << 20) - head.size() + 1, 'h'));
   {
-    std::ofstream huge(tree.Path("root/huge.url"), std::ios::binary);
-    huge << "[InternetShortcut]\r\nURL=http://huge.test/";
-    const std::string block(1 << 20, 'h');
-    for (int i = 0; i < 200; ++i) huge << block;
-    huge << "\r\n";
+    std::ofstream sparse(tree.Path("root/sparse.url"), std::ios::binary);
+    sparse << head << "\r\n";
   }
+  std::filesystem::resize_file(tree.Path("root/sparse.url"), std::uintmax_t{20} << 30);
   const RunResult run = Treepage(tree.Path("root"), tree.Path("out.html"));
   ASSERT_EQ(run.exit_code, 0) << run.standard_error;
   const std::string address = "http://huge.test/" + std::string(2047 - 17, 'h');
-  EXPECT_TRUE(ReadWholeFile(tree.Path("out.html")) == Page({Link(address, "huge")}));
-  EXPECT_LT(run.peak_resident_kib, 64 * 1024);
+  EXPECT_TRUE(ReadWholeFile(tree.Path("out.html")) ==
+              Page({Link(address, "largest"), Link("http://", "over"), Link("http://", "sparse")}));
+  EXPECT_LT(run.peak_resident_kib, 16 * 1024);
 }
 
 // Opening any of these for a plain read could wait for ever or read without

@@ -154,6 +154,13 @@ TEST_F(WindowsBuild, SameLinkTargetsForTheShortcutRules) {
       " \t[ InternetShortcut ] \r\n\t URL\t= http://m.test/ \r\n",
       "[InternetShortcut]URL=http://o.test/\r\n",
       "[InternetShortcut] tail\r\nURL=http://p.test/\r\n",
+      // Form feed and Ctrl-Z are blanks to both readers.
+      "\f[InternetShortcut]\r\nURL=http://q.test/\r\n",
+      "[InternetShortcut]\r\n\x1AURL=http://r.test/\r\n",
+      "[InternetShortcut]\r\nURL=\fhttp://u.test/\x1A\r\n",
+      // The largest shortcut read, and one byte more, which neither reads.
+      "[InternetShortcut]\r\nURL=http://w.test/" + std::string((1 << 20) - 38, 'w'),
+      "[InternetShortcut]\r\nURL=http://w.test/" + std::string((1 << 20) - 37, 'w'),
   };
   int number = 0;
   for (const std::string& text : texts) {
@@ -161,6 +168,15 @@ TEST_F(WindowsBuild, SameLinkTargetsForTheShortcutRules) {
   }
   tree.Folder("root/folder.url");
   ExpectSamePage();
+}
+
+// A shortcut saved in the ANSI code page links alike: Windows passes the
+// byte as it is, Linux reads it as windows-1252 and writes its reference.
+TEST_F(WindowsBuild, SameAddressForAShortcutSavedInAnsi) {
+  tree.File("root/ansi.url", "[InternetShortcut]\r\nURL=https://de.wikipedia.org/wiki/K\xF6ln\r\n");
+  RunBoth("linux.html", "windows.html");
+  EXPECT_NE(ReadWholeFile(tree.Path("linux.html")).find("wiki/K&#246;ln\""), std::string::npos);
+  EXPECT_NE(ReadWholeFile(tree.Path("windows.html")).find("wiki/K\xF6ln\""), std::string::npos);
 }
 
 // Where the Linux reader knowingly parts from the Windows profile API:

@@ -86,6 +86,7 @@ void AppendHtmlText(std::string& page, std::string_view text) {
 }
 
 void AppendFileLink(std::string& page, std::string_view path) {
+  if (LooksLikeUrlScheme(path)) page += "./";
   // A browser trims the spaces at either end of a link.
   const bool leading_space = path.starts_with(' ');
   if (leading_space) {

@@ -30,12 +30,19 @@ void AppendHeadingCell(std::string& page, const std::string& folder_entry) {
   page += "</b></td>";
 }
 
+// The root folder with the separator that joins an entry to it. A root that
+// is the separator alone gets no second one: "//bin" would name a network
+// host, "/bin" is the folder.
+std::string RootPrefix(const std::string& root_folder) {
+  if (root_folder.size() == 1 && root_folder[0] == kPathSeparator) return root_folder;
+  return root_folder + kPathSeparator;
+}
+
 // `path` is scratch space, kept from row to row so that its memory is reused.
-void AppendLinkCell(std::string& page, const std::string& root_folder, const std::string& entry,
+void AppendLinkCell(std::string& page, const std::string& root_prefix, const std::string& entry,
                     const EntryName& parts, const ShortcutReader& read_shortcut,
                     std::string& path) {
-  path.assign(root_folder);
-  path += kPathSeparator;
+  path.assign(root_prefix);
   path += entry;
   // A name part without a base name (".url", "readme") shows whole; a file
   // named just "url" is no shortcut.
@@ -87,6 +94,7 @@ std::string BuildPage(const std::string& root_folder, const TStringList& entry_l
   std::string page;
   page.reserve(ExpectedPageSize(root_folder, entry_list));
   page += kHeader;
+  const std::string root_prefix = RootPrefix(root_folder);
   std::string path;
   for (const std::string& entry : entry_list) {
     page += "            <tr>";
@@ -94,7 +102,7 @@ std::string BuildPage(const std::string& root_folder, const TStringList& entry_l
     if (parts.name_part.empty()) {
       AppendHeadingCell(page, entry);
     } else {
-      AppendLinkCell(page, root_folder, entry, parts, read_shortcut, path);
+      AppendLinkCell(page, root_prefix, entry, parts, read_shortcut, path);
     }
     page += "</tr>\r\n";
   }
@@ -103,7 +111,7 @@ std::string BuildPage(const std::string& root_folder, const TStringList& entry_l
 }
 
 std::string BuildPage(const std::string& root_folder, const TStringList& entry_list) {
-  TreeFolders folders(root_folder + kPathSeparator);
+  TreeFolders folders(RootPrefix(root_folder));
   return BuildPage(root_folder, entry_list,
                    [&folders](const std::string& path) { return ReadShortcutUrl(path, &folders); });
 }

@@ -65,9 +65,16 @@ TEST(BuildPage, RowsForEachKindOfEntry) {
                   Link("http://", "a.b")}));
 }
 
+// Only a root that is the separator alone gets no second one, which would
+// make a browser read the first folder as a network host.
 TEST(BuildPage, RootIsJoinedUnchanged) {
+  const auto no_shortcuts = [](const std::string&) { return std::string("unused"); };
   EXPECT_EQ(BuildPage(Native("some/root/"), {"a.txt"}),
             Page({Link(Native("some/root//a.txt"), "a")}));
+  EXPECT_EQ(BuildPage(Native("/"), Native({"bin/", "bin/sh.x", "a.txt"}), no_shortcuts),
+            Page({Heading("bin"), Link(Native("/bin/sh.x"), "sh"), Link(Native("/a.txt"), "a")}));
+  EXPECT_EQ(BuildPage(Native("//"), {"a.txt"}, no_shortcuts),
+            Page({Link(Native("///a.txt"), "a")}));
   EXPECT_EQ(BuildPage("rel", {Native("x/y.txt")}), Page({Link(Native("rel/x/y.txt"), "y")}));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,6 +28,11 @@ class TreeFolders {
   friend class TIniFile;
   std::unique_ptr<Impl> impl_;
 };
+
+// A profile file larger than this is taken as unreadable: no shortcut is a
+// thousandth of it, and reading a huge or sparse file would take as long as
+// the file is large.
+inline constexpr std::uint64_t kMaxProfileFileSize = 1 << 20;
 
 // Reads values from a profile (INI) file. Never writes to it.
 class TIniFile {

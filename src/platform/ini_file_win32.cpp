@@ -31,6 +31,15 @@ std::vector<char> KeyNames(const std::string& section, const std::string& file_n
   }
 }
 
+// A file too large to be a profile is not handed to the profile functions,
+// which would read all of it.
+bool TooLargeToRead(const std::string& file_name) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(file_name.c_str(), GetFileExInfoStandard, &data)) return false;
+  const std::uint64_t size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+  return size > kMaxProfileFileSize;
+}
+
 }  // namespace
 
 // The profile functions take paths; the folder search checks for links.
@@ -46,6 +55,7 @@ TIniFile::TIniFile(std::string file_name, TreeFolders*) : impl_(std::make_unique
 TIniFile::~TIniFile() = default;
 
 bool TIniFile::ValueExists(std::string_view section, std::string_view key) {
+  if (TooLargeToRead(impl_->file_name)) return false;
   const std::vector<char> names = KeyNames(std::string(section), impl_->file_name);
   std::string_view rest(names.data(), names.size());
   while (!rest.empty()) {
@@ -58,6 +68,7 @@ bool TIniFile::ValueExists(std::string_view section, std::string_view key) {
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view default_value) {
+  if (TooLargeToRead(impl_->file_name)) return std::string(default_value);
   char value[2048];
   const DWORD length = GetPrivateProfileStringA(
       std::string(section).c_str(), std::string(key).c_str(), std::string(default_value).c_str(),

@@ -23,4 +23,9 @@ void AppendHighBytes(std::string& page, std::string_view bytes, PageField field)
 // or drop.
 bool IsReservedInFileLink(char byte);
 
+// Whether a browser would read the path `target`, as a link, as a URL with a
+// scheme of its own ("Notes:work/a.txt" as the scheme "notes:"); "./" in
+// front keeps it a path.
+bool LooksLikeUrlScheme(std::string_view target);
+
 }  // namespace treepage

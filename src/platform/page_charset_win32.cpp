@@ -10,4 +10,8 @@ void AppendHighBytes(std::string& page, std::string_view bytes, PageField) { pag
 // Windows names hold none of "?", "\" (the separator) or control characters.
 bool IsReservedInFileLink(char) { return false; }
 
+// A ":" in a Windows path only ever follows a drive letter, which browsers
+// take for one.
+bool LooksLikeUrlScheme(std::string_view) { return false; }
+
 }  // namespace treepage

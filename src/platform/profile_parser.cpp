@@ -3,13 +3,15 @@
 #include <algorithm>
 
 #include "text/ascii_case.h"
+#include "text/utf8.h"
 
 namespace treepage {
 namespace {
 
 constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+// As the Windows profile functions see blanks: form feed and Ctrl-Z too.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1A'; }
 
 bool NameIs(const TrimmedText& name, std::string_view wanted) {
   return name.length() == wanted.size() && EqualsIgnoringAsciiCase(name.kept(), wanted);
@@ -148,28 +150,9 @@ void ProfileScanner::FeedUtf16(std::string_view bytes) {
 }
 
 void ProfileScanner::AppendCodePoint(std::uint32_t code_point) {
-  char utf8[4];
-  std::size_t length;
-  if (code_point < 0x80) {
-    utf8[0] = static_cast<char>(code_point);
-    length = 1;
-  } else if (code_point < 0x800) {
-    utf8[0] = static_cast<char>(0xC0 | (code_point >> 6));
-    utf8[1] = static_cast<char>(0x80 | (code_point & 0x3F));
-    length = 2;
-  } else if (code_point < 0x10000) {
-    utf8[0] = static_cast<char>(0xE0 | (code_point >> 12));
-    utf8[1] = static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
-    utf8[2] = static_cast<char>(0x80 | (code_point & 0x3F));
-    length = 3;
-  } else {
-    utf8[0] = static_cast<char>(0xF0 | (code_point >> 18));
-    utf8[1] = static_cast<char>(0x80 | ((code_point >> 12) & 0x3F));
-    utf8[2] = static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
-    utf8[3] = static_cast<char>(0x80 | (code_point & 0x3F));
-    length = 4;
-  }
-  FeedText(std::string_view(utf8, length));
+  std::string utf8;
+  AppendUtf8(utf8, code_point);
+  FeedText(utf8);
 }
 
 // Lines end at LF, CR or CR LF. Within a line, bytes are taken in runs up to

@@ -50,6 +50,18 @@ std::vector<ProfileCase> ProfileCases() {
       {"quoted value with spaces around",
        CrLfLines({"[InternetShortcut]", "url = \"http://a.test/x y\" "}), "http://a.test/x y"},
       {"empty value", CrLfLines({"[internetshortcut]", "URL="}), ""},
+      {"form feed before a section line is blank",
+       CrLfLines({"\f[InternetShortcut]", "URL=http://ff.test/"}), "http://ff.test/"},
+      {"Ctrl-Z before a key is blank", CrLfLines({"[InternetShortcut]", "\x1AURL=http://z.test/"}),
+       "http://z.test/"},
+      {"form feed and Ctrl-Z around a value are trimmed",
+       CrLfLines({"[InternetShortcut]", "URL=\f http://a/\x1A"}), "http://a/"},
+      {"form feed and Ctrl-Z inside a value stay",
+       CrLfLines({"[InternetShortcut]",
+                  "URL=a\fb\x1A"
+                  "c"}),
+       "a\fb\x1A"
+       "c"},
       {"entry without equals is no key", CrLfLines({"[InternetShortcut]", "URL"}), "http://"},
       {"first entry without equals gives the default",
        CrLfLines({"[InternetShortcut]", "URL", "URL=http://b.test/"}), "?"},
