@@ -11,8 +11,9 @@ if(NOT packed EQUAL 0 OR NOT package)
   message(FATAL_ERROR "cpack made no treepage_${VERSION}_*.deb")
 endif()
 execute_process(COMMAND dpkg-deb -c ${package} OUTPUT_VARIABLE listing RESULT_VARIABLE listed)
-foreach(file IN ITEMS ./usr/bin/treepage ./usr/share/man/man1/treepage.1
-                      ./usr/share/doc/treepage/README.md)
+foreach(file IN ITEMS ./usr/bin/treepage ./usr/share/man/man1/treepage.1.gz
+                      ./usr/share/doc/treepage/README.md ./usr/share/doc/treepage/copyright
+                      ./usr/share/doc/treepage/changelog.gz)
   string(FIND "${listing}" " ${file}\n" found)
   if(NOT listed EQUAL 0 OR found EQUAL -1)
     message(FATAL_ERROR "${package} lacks ${file}:\n${listing}")
@@ -30,4 +31,18 @@ file(READ ${work}/built.html built_page)
 if(NOT installed_page STREQUAL built_page OR NOT installed_page MATCHES "https://www.debian.org/")
   message(FATAL_ERROR "the installed program wrote another page")
 endif()
-message(STATUS "${package}")
+# Its checksum stands beside it, in the form sha256sum -c reads.
+get_filename_component(package_name ${package} NAME)
+file(SHA256 ${package} digest)
+file(READ ${package}.sha256 checksum_line)
+if(NOT checksum_line STREQUAL "${digest}  ${package_name}\n")
+  message(FATAL_ERROR "${package}.sha256 holds '${checksum_line}', not the digest ${digest}")
+endif()
+
+# What a distribution asks of a package: no lintian error and no warning.
+execute_process(COMMAND lintian --fail-on error,warning --info ${package}
+                OUTPUT_VARIABLE findings ERROR_VARIABLE findings RESULT_VARIABLE linted)
+if(NOT linted EQUAL 0)
+  message(FATAL_ERROR "lintian on ${package}:\n${findings}")
+endif()
+message(STATUS "${package}\nlintian:\n${findings}")

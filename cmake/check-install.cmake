@@ -6,7 +6,8 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefi
 if(NOT installed EQUAL 0)
   message(FATAL_ERROR "cmake --install failed")
 endif()
-foreach(file IN ITEMS bin/treepage share/man/man1/treepage.1 share/doc/treepage/README.md)
+foreach(file IN ITEMS bin/treepage share/man/man1/treepage.1.gz share/doc/treepage/README.md
+                      share/doc/treepage/copyright share/doc/treepage/changelog.gz)
   if(NOT EXISTS ${prefix}/${file})
     message(FATAL_ERROR "cmake --install put no ${file} under the prefix")
   endif()
