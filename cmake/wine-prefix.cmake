@@ -5,7 +5,7 @@ set(prefix "$ENV{WINEPREFIX}")
 if(prefix STREQUAL "")
   message(FATAL_ERROR "WINEPREFIX is not set")
 endif()
-if(EXISTS "${prefix}/treepage-ready")
+if(EXISTS "${prefix}/treepage-ready-MessageBoxW")
   return()
 endif()
 if(NOT WINE)
@@ -21,9 +21,9 @@ endif()
 execute_process(COMMAND ${WINE} wineboot --init RESULT_VARIABLE booted OUTPUT_QUIET ERROR_QUIET)
 execute_process(
   COMMAND ${WINE} reg add "HKCU\\Software\\Wine\\Debug" /v RelayInclude /t REG_SZ
-          /d user32.MessageBoxA /f
+          /d user32.MessageBoxW /f
   RESULT_VARIABLE registered OUTPUT_QUIET ERROR_QUIET)
 if(NOT booted EQUAL 0 OR NOT registered EQUAL 0)
   message(FATAL_ERROR "Cannot prepare the Wine prefix ${prefix}")
 endif()
-file(TOUCH "${prefix}/treepage-ready")
+file(TOUCH "${prefix}/treepage-ready-MessageBoxW")

@@ -8,6 +8,9 @@
 #include <regex>
 #include <set>
 
+#include "text/character_reference.h"
+
+#include "support/page_text.h"
 #include "support/run_program.h"
 #include "support/temp_tree.h"
 
@@ -179,6 +182,89 @@ TEST_F(WindowsBuild, SameAddressForAShortcutSavedInAnsi) {
   EXPECT_NE(ReadWholeFile(tree.Path("windows.html")).find("wiki/K\xF6ln\""), std::string::npos);
 }
 
+// The Windows page with each byte above 0x7F, a windows-1252 character, as
+// the reference the Linux page writes for it, and "/" for "\\".
+std::string AsLinuxWouldWriteIt(std::string_view windows_page) {
+  std::string page;
+  for (const char c : windows_page) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80) {
+      page += "&#" + std::to_string(FromWindows1252(byte)) + ";";
+    } else {
+      page += c == '\\' ? '/' : c;
+    }
+  }
+  return page;
+}
+
+// Names in any script keep their rows, their links and their folders'
+// contents: what code page 1252 holds as its bytes, the rest as references.
+TEST_F(WindowsBuild, NamesInAnyScript) {
+  const std::string shortcut = "[InternetShortcut]\r\nURL=http://tokyo.test/\r\n";
+  tree.File("root/\xE6\x9D\xB1\xE4\xBA\xAC.url", shortcut);  // 東京
+  tree.File("root/\xF0\x9F\x8E\xB5 Music.url",
+            "[InternetShortcut]\r\nURL=http://music.test/\r\n");  // 🎵
+  const std::string greek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC";
+  tree.File("root/" + greek + "/a.url", "[InternetShortcut]\r\nURL=http://a.test/\r\n");
+  tree.File("root/" + greek + "/\xCE\xB2.url", "[InternetShortcut]\r\nURL=http://b.test/\r\n");
+  tree.File("root/caf\xC3\xA9.txt");
+  tree.File("root/na\xC3\xAFve \xE2\x82\xAC.txt");
+  tree.File("root/arrow \xE2\x86\x92.txt");
+  RunBoth("linux.html", "windows.html");
+  const std::string windows_page = ReadWholeFile(tree.Path("windows.html"));
+  const std::string greek_refs = "&#917;&#955;&#955;&#951;&#957;&#953;&#954;&#940;";
+  using testing::Heading;
+  using testing::Link;
+  EXPECT_EQ(windows_page,
+            testing::Page({Link("root\\arrow &#8594;.txt", "arrow &#8594;"),
+                           Link("root\\caf\xE9.txt", "caf\xE9"),
+                           Link("root\\na\xEFve \x80.txt", "na\xEFve \x80"), Heading(greek_refs),
+                           Link("http://a.test/", "a"), Link("http://b.test/", "&#946;"),
+                           Link("http://tokyo.test/", "&#26481;&#20140;"),
+                           Link("http://music.test/", "&#127925; Music")}));
+  EXPECT_EQ(AsLinuxWouldWriteIt(windows_page), ReadWholeFile(tree.Path("linux.html")));
+}
+
+// A root folder and an output file named outside code page 1252, passed
+// through CreateProcessW.
+TEST_F(WindowsBuild, RootAndOutputNamedOutsideTheCodePage) {
+  const std::string greek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC";
+  const std::string output = "\xE5\x87\xBA\xE5\x8A\x9B.html";  // 出力
+  tree.File(greek + "/a.txt");
+  tree.File(greek + "/s.url", "[InternetShortcut]\r\nURL=http://s.test/\r\n");
+  const std::string command =
+      tree.File("command.txt", "\"" + WinePath(kWindowsExe) + "\" " + greek + " " + output);
+  RunOptions here;
+  here.working_folder = tree.root();
+  EXPECT_EQ(testing::RunProgram(kWine, {kLauncherExe, "command.txt"}, here).exit_code, 0);
+  const std::string greek_refs = "&#917;&#955;&#955;&#951;&#957;&#953;&#954;&#940;";
+  EXPECT_EQ(ReadWholeFile(tree.Path(output)),
+            testing::Page({testing::Link(greek_refs + "\\a.txt", "a"),
+                           testing::Link("http://s.test/", "s")}));
+}
+
+// Under a double-byte code page (932, from the locale ja_JP.UTF-8), Japanese
+// names are written in its bytes and an emoji as a reference.
+TEST_F(WindowsBuild, DoubleByteCodePage) {
+  const RunResult locales = testing::RunProgram("locale", {"-a"});
+  if (locales.standard_output.find("ja_JP.utf8") == std::string::npos) {
+    GTEST_SKIP() << "no ja_JP.UTF-8 locale here (apt-get install locales; "
+                    "localedef -i ja_JP -f UTF-8 ja_JP.UTF-8)";
+  }
+  tree.File("root/\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E.txt");  // 日本語
+  tree.File("root/\xF0\x9F\x8E\xB5.txt");
+  const char* prefix = std::getenv("WINEPREFIX");
+  const RunResult run =
+      RunWindows({"root", "page.html"},
+                 {"LC_ALL=ja_JP.UTF-8",
+                  "WINEPREFIX=" + std::string(prefix != nullptr ? prefix : "") + "-932"});
+  ASSERT_EQ(run.exit_code, 0) << run.standard_error;
+  EXPECT_EQ(ReadWholeFile(tree.Path("page.html")),
+            testing::Page(
+                {testing::Link("root\\\x93\xFA\x96\x7B\x8C\xEA.txt", "\x93\xFA\x96\x7B\x8C\xEA"),
+                 testing::Link("root\\&#127925;.txt", "&#127925;")}));
+}
+
 // Where the Linux reader knowingly parts from the Windows profile API:
 // - a "[" line without "]" opens a section on Linux; Windows takes it for a
 //   key line and opens none;
@@ -214,9 +300,9 @@ TEST_F(WindowsBuild, FailureReportIsAMessageBox) {
     const RunResult run = RunWindows({"root", c.output}, {"WINEDEBUG=+relay"});
     EXPECT_EQ(run.exit_code, 1);
     const std::regex call(
-        "Call user32\\.MessageBoxA\\(0{8,16},[0-9a-f]{8,16} \"Exception EInOutError in module "
+        "Call user32\\.MessageBoxW\\(0{8,16},[0-9a-f]{8,16} L\"Exception EInOutError in module "
         "treepage\\.exe at [0-9A-F]{8}\\.\\\\n" +
-        std::string(c.message) + "\",[0-9a-f]{8,16} \"Application Error\",0{0,8}00002010\\)");
+        std::string(c.message) + "\",[0-9a-f]{8,16} L\"Application Error\",0{0,8}00002010\\)");
     EXPECT_TRUE(std::regex_search(run.standard_error, call));
   }
   EXPECT_FALSE(testing::PathExists(tree.Path("missing")));

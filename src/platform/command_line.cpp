@@ -1,7 +1,5 @@
 #include "platform/command_line.h"
 
-#include <algorithm>
-
 namespace treepage {
 namespace {
 
@@ -12,18 +10,11 @@ bool IsSeparator(char c) {
 
 }  // namespace
 
-std::size_t SingleByteCharLength(std::string_view, std::size_t) { return 1; }
-
-std::vector<std::string> SplitCommandLine(std::string_view command_line,
-                                          const CharLength& char_length) {
+std::vector<std::string> SplitCommandLine(std::string_view command_line) {
   const std::string_view line = command_line.substr(0, command_line.find('\0'));
   const std::size_t end = line.size();
   std::size_t pos = 0;
-  auto append_char = [&](std::string& argument) {
-    const std::size_t length = std::clamp<std::size_t>(char_length(line, pos), 1, end - pos);
-    argument.append(line, pos, length);
-    pos += length;
-  };
+  auto append_char = [&](std::string& argument) { argument += line[pos++]; };
 
   std::vector<std::string> arguments;
   for (;;) {

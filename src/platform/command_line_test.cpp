@@ -53,17 +53,12 @@ TEST_P(SplitCommandLineTest, CutsArgumentsByTheRules) {
 INSTANTIATE_TEST_SUITE_P(Cases, SplitCommandLineTest, ::testing::ValuesIn(kSplitCases),
                          [](const auto& row) { return testing::CaseName(row.param.name); });
 
-// In a double-byte code page the trail byte of a character is never a
-// separator or a quote, even when its value is one.
-TEST(SplitCommandLineDoubleByte, TrailBytesAreNeverSeparatorsOrQuotes) {
-  const CharLength lead_byte_0x81 = [](std::string_view text, std::size_t pos) -> std::size_t {
-    return static_cast<unsigned char>(text[pos]) == 0x81 ? 2 : 1;
-  };
-  EXPECT_EQ(SplitCommandLine("prog \x81 x \x81\"y", lead_byte_0x81),
-            (Arguments{"\x81 x", "\x81\"y"}));
-  EXPECT_EQ(SplitCommandLine("prog \"\x81\" z\" w", lead_byte_0x81), (Arguments{"\x81\" z", "w"}));
-  // A lead byte at the very end does not reach past the line.
-  EXPECT_EQ(SplitCommandLine("prog a\x81", lead_byte_0x81), (Arguments{"a\x81"}));
+// Names in any script pass whole, quoted or not.
+TEST(SplitCommandLineUtf8, CharactersBeyondAsciiAreOrdinary) {
+  EXPECT_EQ(SplitCommandLine("prog \xCE\x95\xCE\xBB \"\xE5\x87\xBA \xE5\x8A\x9B.html\""),
+            (Arguments{"\xCE\x95\xCE\xBB", "\xE5\x87\xBA \xE5\x8A\x9B.html"}));
+  EXPECT_EQ(SplitCommandLine("prog \xF0\x9F\x8E\xB5\t\xC2\xA0"),
+            (Arguments{"\xF0\x9F\x8E\xB5", "\xC2\xA0"}));
 }
 
 }  // namespace

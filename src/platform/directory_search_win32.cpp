@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "platform/directory_search.h"
+#include "platform/wide_text_win32.h"
 
 namespace treepage {
 
@@ -19,26 +20,26 @@ namespace {
 
 // Skips the names whose attributes the mask leaves out; returns 0 once
 // `data` holds a name that passes, or the error code of the search.
-int SkipExcluded(SearchState& state, WIN32_FIND_DATAA& data) {
+int SkipExcluded(SearchState& state, WIN32_FIND_DATAW& data) {
   while ((data.dwFileAttributes & state.excluded) != 0) {
-    if (!FindNextFileA(state.handle, &data)) return static_cast<int>(GetLastError());
+    if (!FindNextFileW(state.handle, &data)) return static_cast<int>(GetLastError());
   }
   return 0;
 }
 
-void Take(const WIN32_FIND_DATAA& data, TSearchRec& rec) {
+void Take(const WIN32_FIND_DATAW& data, TSearchRec& rec) {
   rec.Attr = data.dwFileAttributes;
-  rec.Name = data.cFileName;
+  rec.Name = Utf8(data.cFileName);
 }
 
 }  // namespace
 
 int FindFirst(const std::string& pattern, std::uint32_t attribute_mask, TSearchRec& rec) {
   FindClose(rec);
-  WIN32_FIND_DATAA data;
+  WIN32_FIND_DATAW data;
   auto state = std::make_unique<SearchState>();
   state->excluded = ~attribute_mask & (kFaHidden | kFaSysFile | kFaDirectory);
-  state->handle = FindFirstFileA(pattern.c_str(), &data);
+  state->handle = FindFirstFileW(Wide(pattern).c_str(), &data);
   if (state->handle == INVALID_HANDLE_VALUE) return static_cast<int>(GetLastError());
   rec.state = std::move(state);
   const int result = SkipExcluded(*rec.state, data);
@@ -56,7 +57,7 @@ int FindFirst(const std::string& pattern, std::uint32_t attribute_mask, TSearchR
 int FindFirstBelow(const TSearchRec&, const std::string& pattern, std::uint32_t attribute_mask,
                    TSearchRec& rec) {
   const std::string folder = pattern.substr(0, pattern.find_last_of("\\/"));
-  const DWORD attributes = GetFileAttributesA(folder.c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(folder).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return static_cast<int>(GetLastError());
   if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
       (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
@@ -67,8 +68,8 @@ int FindFirstBelow(const TSearchRec&, const std::string& pattern, std::uint32_t 
 
 int FindNext(TSearchRec& rec) {
   if (rec.state == nullptr) return ERROR_NO_MORE_FILES;
-  WIN32_FIND_DATAA data;
-  if (!FindNextFileA(rec.state->handle, &data)) return static_cast<int>(GetLastError());
+  WIN32_FIND_DATAW data;
+  if (!FindNextFileW(rec.state->handle, &data)) return static_cast<int>(GetLastError());
   const int result = SkipExcluded(*rec.state, data);
   if (result == 0) Take(data, rec);
   return result;

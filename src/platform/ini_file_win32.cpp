@@ -1,9 +1,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "platform/ini_file.h"
+#include "platform/wide_text_win32.h"
 #include "text/ascii_case.h"
 
 namespace treepage {
@@ -17,11 +17,11 @@ namespace {
 // The key names the section lists, each ended by a NUL. The profile API
 // signals a cut list by filling the buffer to its size less 2: then a
 // larger buffer is tried, so that no section is too long to be searched.
-std::vector<char> KeyNames(const std::string& section, const std::string& file_name) {
-  std::vector<char> names(4096);
+std::wstring KeyNames(const std::wstring& section, const std::wstring& file_name) {
+  std::wstring names(4096, L'\0');
   for (;;) {
     const DWORD size = static_cast<DWORD>(names.size());
-    const DWORD length = GetPrivateProfileStringA(section.c_str(), nullptr, "", names.data(), size,
+    const DWORD length = GetPrivateProfileStringW(section.c_str(), nullptr, L"", names.data(), size,
                                                   file_name.c_str());
     if (length + 2 < size) {
       names.resize(length);
@@ -35,7 +35,7 @@ std::vector<char> KeyNames(const std::string& section, const std::string& file_n
 // which would read all of it.
 bool TooLargeToRead(const std::string& file_name) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(file_name.c_str(), GetFileExInfoStandard, &data)) return false;
+  if (!GetFileAttributesExW(Wide(file_name).c_str(), GetFileExInfoStandard, &data)) return false;
   const std::uint64_t size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
   return size > kMaxProfileFileSize;
 }
@@ -56,11 +56,11 @@ TIniFile::~TIniFile() = default;
 
 bool TIniFile::ValueExists(std::string_view section, std::string_view key) {
   if (TooLargeToRead(impl_->file_name)) return false;
-  const std::vector<char> names = KeyNames(std::string(section), impl_->file_name);
-  std::string_view rest(names.data(), names.size());
+  const std::wstring names = KeyNames(Wide(section), Wide(impl_->file_name));
+  std::wstring_view rest = names;
   while (!rest.empty()) {
-    const std::string_view name = rest.substr(0, rest.find('\0'));
-    if (EqualsIgnoringAsciiCase(name, key)) return true;
+    const std::wstring_view name = rest.substr(0, rest.find(L'\0'));
+    if (EqualsIgnoringAsciiCase(Utf8(name), key)) return true;
     rest.remove_prefix(std::min(rest.size(), name.size() + 1));
   }
   return false;
@@ -69,11 +69,12 @@ bool TIniFile::ValueExists(std::string_view section, std::string_view key) {
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view default_value) {
   if (TooLargeToRead(impl_->file_name)) return std::string(default_value);
-  char value[2048];
-  const DWORD length = GetPrivateProfileStringA(
-      std::string(section).c_str(), std::string(key).c_str(), std::string(default_value).c_str(),
-      value, sizeof value, impl_->file_name.c_str());
-  return std::string(value, length);
+  // At most 2,047 UTF-16 units and the NUL.
+  wchar_t value[2048];
+  const DWORD length = GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(),
+                                                Wide(default_value).c_str(), value, 2048,
+                                                Wide(impl_->file_name).c_str());
+  return Utf8(std::wstring_view(value, length));
 }
 
 }  // namespace treepage

@@ -3,14 +3,9 @@
 #include <string>
 #include <string_view>
 
-namespace treepage {
+#include "text/character_reference.h"
 
-// Where text stands in the page: a browser reads each place differently.
-enum class PageField {
-  kText,      // a heading or a link text
-  kFileLink,  // the target of a link to a file's path
-  kAddress,   // a web address read from a shortcut
-};
+namespace treepage {
 
 // Appends a run of bytes from 0x80 to 0xFF to `field` of the page, in the
 // form in which this platform's names show, and open, correctly in a page

@@ -1,13 +1,14 @@
 #include <windows.h>
 
 #include "platform/process.h"
+#include "platform/wide_text_win32.h"
 
 namespace treepage {
 
 std::string ModuleFileName() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string full(path, length);
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::string full = Utf8(std::wstring_view(path, length));
   return full.substr(full.find_last_of("\\/") + 1);
 }
 
@@ -23,7 +24,8 @@ std::uint32_t ModuleOffset(std::uintptr_t code_address) {
 }
 
 void ShowFailureAndExit(const std::string& report) {
-  MessageBoxA(nullptr, report.c_str(), "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+  MessageBoxW(nullptr, Wide(report).c_str(), L"Application Error",
+              MB_OK | MB_ICONERROR | MB_TASKMODAL);
   ExitProcess(1);
 }
 

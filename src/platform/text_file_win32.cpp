@@ -2,6 +2,7 @@
 
 #include "platform/exceptions.h"
 #include "platform/text_file.h"
+#include "platform/wide_text_win32.h"
 
 namespace treepage {
 namespace {
@@ -26,7 +27,7 @@ HANDLE CreateReplacement(const std::string& folder, std::string& name) {
   for (unsigned attempt = 0;; ++attempt) {
     name = folder + ".treepage-" + std::to_string(GetCurrentProcessId()) + "-" +
            std::to_string(attempt) + ".tmp";
-    const HANDLE handle = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+    const HANDLE handle = CreateFileW(Wide(name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                       CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS || attempt == 1000) {
       return handle;
@@ -48,20 +49,21 @@ TextFile::TextFile(std::string name) : name_(std::move(name)) {}
 
 TextFile::~TextFile() {
   if (handle_ != -1) CloseHandle(AsHandle(handle_));
-  if (!replacement_.empty()) DeleteFileA(replacement_.c_str());
+  if (!replacement_.empty()) DeleteFileW(Wide(replacement_).c_str());
 }
 
 void TextFile::Rewrite() {
   // The old file is opened as it stands, so that it is refused exactly as
   // creating it anew would be refused, before anything is created.
-  const HANDLE old = CreateFileA(name_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+  const std::wstring name = Wide(name_);
+  const HANDLE old = CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (old == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND) RaiseLastError();
   if (old != INVALID_HANDLE_VALUE) {
     handle_ = reinterpret_cast<std::intptr_t>(old);
     // Creating a file over a hidden or system one with plain attributes is
     // refused.
-    const DWORD attributes = GetFileAttributesA(name_.c_str());
+    const DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0) {
       RaiseInOutError(ERROR_ACCESS_DENIED);
@@ -103,11 +105,12 @@ void TextFile::Close() {
   if (!CloseHandle(handle)) RaiseLastError();
   if (replacement_.empty()) return;
   // ReplaceFile keeps the old file's attributes, security and creation time.
+  const std::wstring name = Wide(name_);
+  const std::wstring replacement = Wide(replacement_);
   const BOOL in_place =
-      replaced_.empty()
-          ? MoveFileExA(replacement_.c_str(), name_.c_str(), MOVEFILE_REPLACE_EXISTING)
-          : ReplaceFileA(name_.c_str(), replacement_.c_str(), nullptr,
-                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+      replaced_.empty() ? MoveFileExW(replacement.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING)
+                        : ReplaceFileW(name.c_str(), replacement.c_str(), nullptr,
+                                       REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
   if (!in_place) RaiseLastError();
   replacement_.clear();
 }
