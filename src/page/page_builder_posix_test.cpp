@@ -25,13 +25,7 @@ TEST(BuildPagePosix, BackslashIsPartOfAName) {
 
 // What Linux names may hold and a browser would misread in a link.
 TEST(BuildPagePosix, FileLinkTargetsEncodeWhatOnlyLinuxNamesHold) {
-  struct Case {
-    std::string root;
-    std::string entry;
-    std::string target;
-    std::string text;
-  };
-  const Case cases[] = {
+  const testing::LinkCase cases[] = {
       {"r", "what?.txt", "r/what%3F.txt", "what?"},
       {"wh?", "x.txt", "wh%3F/x.txt", "x"},
       {"r", "back\\slash.txt", "r/back%5Cslash.txt", "back\\slash"},
@@ -49,7 +43,7 @@ TEST(BuildPagePosix, FileLinkTargetsEncodeWhatOnlyLinuxNamesHold) {
       {"/abs:x", "a.txt", "/abs:x/a.txt", "a"},
       {"r", "c:d.txt", "r/c:d.txt", "c:d"},
   };
-  for (const Case& c : cases) {
+  for (const testing::LinkCase& c : cases) {
     EXPECT_EQ(BuildPage(c.root, {c.entry}), Page({Link(c.target, c.text)})) << c.entry;
   }
 }

@@ -90,13 +90,7 @@ TEST(BuildPage, MarkupCharactersAreEscapedEverywhere) {
 // A byte that a browser would take for URL syntax, or trim, is percent-encoded
 // in a link to a file's path, in the root as in the entry; link texts stay.
 TEST(BuildPage, FileLinkTargetsArePercentEncoded) {
-  struct Case {
-    std::string root;
-    std::string entry;
-    std::string target;
-    std::string text;
-  };
-  const Case cases[] = {
+  const testing::LinkCase cases[] = {
       {"r", "plain name.txt", "r/plain name.txt", "plain name"},
       {"r", "a%20b.txt", "r/a%2520b.txt", "a%20b"},
       {"r", "C# notes.txt", "r/C%23 notes.txt", "C# notes"},
@@ -107,7 +101,7 @@ TEST(BuildPage, FileLinkTargetsArePercentEncoded) {
       {" ", "x. ", "%20/x.%20", "x"},
       {"r", "a & b#.txt", "r/a &amp; b%23.txt", "a &amp; b#"},
   };
-  for (const Case& c : cases) {
+  for (const testing::LinkCase& c : cases) {
     EXPECT_EQ(BuildPage(Native(c.root), {Native(c.entry)}), Page({Link(Native(c.target), c.text)}))
         << c.root << " | " << c.entry;
   }

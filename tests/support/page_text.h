@@ -26,6 +26,15 @@ inline std::string Link(std::string_view target, std::string_view text) {
   return "<td><a href=\"" + std::string(target) + "\">" + std::string(text) + "</a></td>";
 }
 
+// A row of a table of link cases: an entry under a root, and the link target
+// and text the page must hold for it.
+struct LinkCase {
+  std::string root;
+  std::string entry;
+  std::string target;
+  std::string text;
+};
+
 inline std::string Heading(std::string_view text) {
   return "<td align=center><b>" + std::string(text) + "</b></td>";
 }
