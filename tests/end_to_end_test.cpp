@@ -17,6 +17,7 @@ namespace {
 
 using testing::Heading;
 using testing::Link;
+using testing::NamesIn;
 using testing::Page;
 using testing::ReadWholeFile;
 using testing::RunOptions;
@@ -183,14 +184,6 @@ TEST(Failure, ReadOnlyOutputFileUnprivileged) {
   nobody.unprivileged = true;
   ExpectFailureReport(Treepage({tree.root(), out}, nobody), "EInOutError", "File access denied\\.");
   EXPECT_EQ(ReadWholeFile(out), "old page");
-}
-
-std::set<std::string> NamesIn(const std::string& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
 }
 
 unsigned PermissionBits(const std::string& path) {

@@ -48,8 +48,9 @@ class ReadOnlyFile {
 bool IsRegularFile(const struct stat& status) { return S_ISREG(status.st_mode); }
 
 // The lookup over the whole file; an empty lookup when the file is missing,
-// unreadable, anything but a regular file, or too large for a profile. The open never waits (for
-// the writer of a FIFO, say), and nothing but a regular file is read.
+// unreadable, anything but a regular file, or too large for a profile. The
+// open never waits (for the writer of a FIFO, say), and nothing but a regular
+// file is read.
 ProfileLookup ReadProfile(int fd, std::string_view section, std::string_view key) {
   struct stat status;
   const ReadOnlyFile file(fd);

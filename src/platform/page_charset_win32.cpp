@@ -1,28 +1,22 @@
 #include <windows.h>
 
 #include "platform/page_charset.h"
+#include "platform/wide_text_win32.h"
 #include "text/utf8.h"
 
 namespace treepage {
 namespace {
 
-// The bytes of `code_point` in the system's ANSI code page, when the code page
-// holds it exactly: no default character, and no best-fit likeness (never
-// "A" for "Ā").
-bool AppendAnsi(std::string& page, std::uint32_t code_point) {
-  wchar_t units[2];
-  int count = 1;
-  if (code_point >= 0x10000) {
-    units[0] = static_cast<wchar_t>(0xD800 + ((code_point - 0x10000) >> 10));
-    units[1] = static_cast<wchar_t>(0xDC00 + ((code_point - 0x10000) & 0x3FF));
-    count = 2;
-  } else {
-    units[0] = static_cast<wchar_t>(code_point);
-  }
+// The bytes of one character (its UTF-8 form) in the system's ANSI code page,
+// when the code page holds it exactly: no default character, and no best-fit
+// likeness (never "A" for "Ā").
+bool AppendAnsi(std::string& page, std::string_view character) {
+  const std::wstring units = Wide(character);
   char ansi[8];
   BOOL used_default = FALSE;
-  const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units, count, ansi,
-                                         sizeof ansi, nullptr, &used_default);
+  const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units.data(),
+                                         static_cast<int>(units.size()), ansi, sizeof ansi, nullptr,
+                                         &used_default);
   if (length <= 0 || used_default) return false;
   page.append(ansi, static_cast<std::size_t>(length));
   return true;
@@ -43,7 +37,9 @@ void AppendHighBytes(std::string& page, std::string_view bytes, PageField field)
       bytes.remove_prefix(decoded.length == 0 ? 1 : decoded.length);
       continue;
     }
-    if (!AppendAnsi(page, decoded.code_point)) AppendCharacter(page, decoded.code_point, field);
+    if (!AppendAnsi(page, bytes.substr(0, decoded.length))) {
+      AppendCharacter(page, decoded.code_point, field);
+    }
     bytes.remove_prefix(decoded.length);
   }
 }

@@ -12,15 +12,8 @@
 namespace treepage {
 namespace {
 
+using testing::NamesIn;
 using testing::ReadWholeFile;
-
-std::set<std::string> NamesIn(const std::string& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
 
 void WriteWhole(const std::string& name, std::string_view text) {
   TextFile file(name);

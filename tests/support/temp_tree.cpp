@@ -81,4 +81,12 @@ bool PathExists(const std::string& path) {
   return fs::exists(fs::symlink_status(path, error));
 }
 
+std::set<std::string> NamesIn(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
 }  // namespace treepage::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,5 +47,8 @@ std::string ReadWholeFile(const std::string& path);
 
 // Whether anything, even a dangling link, stands at `path`.
 bool PathExists(const std::string& path);
+
+// The names that stand in `folder`.
+std::set<std::string> NamesIn(const std::string& folder);
 
 }  // namespace treepage::testing
